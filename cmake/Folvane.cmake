@@ -1,0 +1,69 @@
+# Build helpers shared by every folder: warnings, portable and Windows-only
+# libraries, and tests that run natively or under Wine.
+
+function(folvane_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra)
+  if(FOLVANE_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
+set(FOLVANE_SOURCE_ROOT ${CMAKE_SOURCE_DIR}/src)
+
+if(FOLVANE_WINDOWS)
+  add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX)
+  # One file, no runtime DLLs beside it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+elseif(FOLVANE_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=all)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# folvane_library(NAME [PORTABLE] SOURCES ... [DEPS ...] [SYSLIBS ...])
+# A PORTABLE library has no <windows.h> and is built in both trees; any
+# other library exists only in the Windows tree.
+function(folvane_library name)
+  cmake_parse_arguments(ARG "PORTABLE" "" "SOURCES;DEPS;SYSLIBS" ${ARGN})
+  if(NOT ARG_PORTABLE AND NOT FOLVANE_WINDOWS)
+    return()
+  endif()
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${FOLVANE_SOURCE_ROOT})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+  if(FOLVANE_WINDOWS AND ARG_SYSLIBS)
+    target_link_libraries(${name} PUBLIC ${ARG_SYSLIBS})
+  endif()
+  folvane_warnings(${name})
+endfunction()
+
+# folvane_test(NAME [NATIVE|WINDOWS] SOURCES ... [DEPS ...] [ARGS ...])
+# NATIVE tests are built only in the native tree, WINDOWS tests only in the
+# MinGW tree (ctest runs them through Wine); without either keyword the test
+# is built in both trees.
+function(folvane_test name)
+  cmake_parse_arguments(ARG "NATIVE;WINDOWS" "" "SOURCES;DEPS;ARGS;LABELS" ${ARGN})
+  if(ARG_NATIVE AND FOLVANE_WINDOWS)
+    return()
+  endif()
+  if(ARG_WINDOWS AND NOT FOLVANE_WINDOWS)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${FOLVANE_SOURCE_ROOT})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} folvane_gtest_main)
+  folvane_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name} ${ARG_ARGS})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600)
+  if(ARG_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+  endif()
+endfunction()
+
+# folvane_script_test(NAME SCRIPT [ARGS ...]): a bash script that drives the
+# built programs from outside, e.g. Wine's reg.exe or the running program.
+function(folvane_script_test name)
+  cmake_parse_arguments(ARG "" "SCRIPT" "ARGS;DEPENDS" ${ARGN})
+  add_test(NAME ${name} COMMAND bash ${ARG_SCRIPT} ${ARG_ARGS})
+  set_tests_properties(${name} PROPERTIES TIMEOUT 600
+    ENVIRONMENT "FOLVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};FOLVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endfunction()
