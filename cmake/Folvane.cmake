@@ -67,3 +67,24 @@ function(folvane_script_test name)
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
     ENVIRONMENT "FOLVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};FOLVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
 endfunction()
+
+# folvane_fuzzer(NAME SOURCES ... DEPS ...): a libFuzzer target; configure a
+# clang tree with -DFOLVANE_FUZZ=ON -DFOLVANE_TESTS=OFF to build them.
+function(folvane_fuzzer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${FOLVANE_SOURCE_ROOT})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -g)
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  folvane_warnings(${name})
+endfunction()
+
+# folvane_program(NAME SOURCES ... DEPS ...): a native tool or benchmark.
+function(folvane_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${FOLVANE_SOURCE_ROOT})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS})
+  folvane_warnings(${name})
+endfunction()
