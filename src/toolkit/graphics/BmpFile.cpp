@@ -1,0 +1,404 @@
+// BMP file parsing and encoding; see BmpFile.h for what is accepted.
+#include "toolkit/graphics/BmpFile.h"
+
+#include <algorithm>
+#include <bit>
+#include <limits>
+
+namespace folvane {
+
+namespace {
+
+constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kCoreHeaderSize = 12;
+constexpr std::size_t kInfoHeaderSize = 40;
+constexpr std::uint32_t kBiRgb = 0;
+constexpr std::uint32_t kBiBitfields = 3;
+
+// ---------------------------------------------------------------------------
+// Little-endian reads over a span whose bounds the caller has checked.
+
+std::uint16_t Read16(std::span<const std::uint8_t> b, std::size_t at)
+{
+    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
+}
+
+std::uint32_t Read32(std::span<const std::uint8_t> b, std::size_t at)
+{
+    return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8)
+        | (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
+}
+
+void Put16(std::vector<std::uint8_t>& out, std::uint16_t v)
+{
+    out.push_back(static_cast<std::uint8_t>(v));
+    out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
+{
+    for (int shift = 0; shift < 32; shift += 8)
+        out.push_back(static_cast<std::uint8_t>(v >> shift));
+}
+
+// ---------------------------------------------------------------------------
+// Colour masks of BI_BITFIELDS (and the implied 5-5-5 of 16-bit BI_RGB).
+
+struct Channel {
+    std::uint32_t mask = 0;
+    int shift = 0;
+    int bits = 0;
+
+    // Scales the channel's value to 8 bits by bit replication, so that a full
+    // 5-bit value becomes 255 rather than 248.
+    std::uint32_t Extract(std::uint32_t value) const
+    {
+        if (bits == 0)
+            return 0;
+        std::uint32_t v = (value & mask) >> shift;
+        if (bits >= 8)
+            return v >> (bits - 8);
+        std::uint32_t result = 0;
+        int filled = 0;
+        while (filled < 8) {
+            result = (result << bits) | v;
+            filled += bits;
+        }
+        return result >> (filled - 8);
+    }
+};
+
+bool MakeChannel(std::uint32_t mask, Channel& ch)
+{
+    ch = Channel {};
+    if (mask == 0)
+        return true;
+    ch.mask = mask;
+    ch.shift = std::countr_zero(mask);
+    std::uint32_t shifted = mask >> ch.shift;
+    // Contiguous masks only: shifted must be of the form 0...01...1.
+    if ((shifted & (shifted + 1)) != 0)
+        return false;
+    ch.bits = std::popcount(shifted);
+    return true;
+}
+
+bool Fail(std::string* error, const char* text)
+{
+    if (error)
+        *error = text;
+    return false;
+}
+
+} // namespace
+
+// ===========================================================================
+// Parsing
+
+bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_t* consumed, std::string* error)
+{
+    out = BmpImage {};
+    if (consumed)
+        *consumed = 0;
+
+    if (bytes.size() < kFileHeaderSize + 4)
+        return Fail(error, "BMP data truncated in the file header");
+    if (bytes[0] != 'B' || bytes[1] != 'M')
+        return Fail(error, "not a BMP file image (no \"BM\" signature)");
+    const std::uint32_t offBits = Read32(bytes, 10);
+    const std::uint32_t headerSize = Read32(bytes, 14);
+
+    const bool core = headerSize == kCoreHeaderSize;
+    if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
+        return Fail(error, "unsupported BMP information header size");
+    if (bytes.size() < kFileHeaderSize + headerSize)
+        return Fail(error, "BMP data truncated in the information header");
+
+    const std::size_t h = kFileHeaderSize;
+    std::int64_t width, height;
+    unsigned bpp;
+    std::uint32_t compression = kBiRgb;
+    std::uint32_t clrUsed = 0;
+    if (core) {
+        width = Read16(bytes, h + 4);
+        height = Read16(bytes, h + 6);
+        bpp = Read16(bytes, h + 10);
+    } else {
+        width = static_cast<std::int32_t>(Read32(bytes, h + 4));
+        height = static_cast<std::int32_t>(Read32(bytes, h + 8));
+        bpp = Read16(bytes, h + 14);
+        compression = Read32(bytes, h + 16);
+        clrUsed = Read32(bytes, h + 32);
+    }
+    const bool topDown = height < 0;
+    if (topDown)
+        height = -height;
+    if (width <= 0 || height <= 0)
+        return Fail(error, "BMP image has no pixels");
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return Fail(error, "unsupported BMP bit depth");
+    if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxBmpPixels)
+        return Fail(error, "BMP image too large");
+    if (compression != kBiRgb && !(compression == kBiBitfields && (bpp == 16 || bpp == 32)))
+        return Fail(error, "unsupported BMP compression");
+
+    std::size_t cursor = kFileHeaderSize + headerSize;
+
+    // Colour masks: inside the header from 52 bytes on, else three DWORDs
+    // after a 40-byte header.
+    Channel red, green, blue, alpha;
+    bool alphaFromTopByte = false;
+    if (compression == kBiBitfields) {
+        std::uint32_t masks[4] = {};
+        std::size_t at = kFileHeaderSize + kInfoHeaderSize;
+        if (headerSize == kInfoHeaderSize) {
+            if (bytes.size() < cursor + 12)
+                return Fail(error, "BMP data truncated in the colour masks");
+            cursor += 12;
+        }
+        masks[0] = Read32(bytes, at);
+        masks[1] = Read32(bytes, at + 4);
+        masks[2] = Read32(bytes, at + 8);
+        if (headerSize >= 56)
+            masks[3] = Read32(bytes, at + 12);
+        if (bpp == 16 && ((masks[0] | masks[1] | masks[2] | masks[3]) >> 16) != 0)
+            return Fail(error, "BMP colour mask wider than the pixel");
+        if (!MakeChannel(masks[0], red) || !MakeChannel(masks[1], green) || !MakeChannel(masks[2], blue)
+            || !MakeChannel(masks[3], alpha))
+            return Fail(error, "BMP colour mask not contiguous");
+        alphaFromTopByte = bpp == 32 && masks[3] == 0 && ((masks[0] | masks[1] | masks[2]) & 0xFF000000u) == 0;
+    } else if (bpp == 16) {
+        MakeChannel(0x7C00, red);
+        MakeChannel(0x03E0, green);
+        MakeChannel(0x001F, blue);
+    }
+
+    // Colour table: required for depths up to 8; 0 entries means all of them.
+    const std::size_t entrySize = core ? 3 : 4;
+    std::size_t tableEntries = 0;
+    if (bpp <= 8) {
+        const std::uint32_t full = 1u << bpp;
+        if (clrUsed > full)
+            return Fail(error, "BMP colour table larger than the bit depth allows");
+        tableEntries = clrUsed == 0 ? full : clrUsed;
+    } else if (clrUsed != 0) {
+        // An optional palette hint of true-colour images; skipped, but it
+        // still occupies space before the rows.
+        if (clrUsed > 256)
+            return Fail(error, "BMP colour table larger than the bit depth allows");
+        tableEntries = clrUsed;
+    }
+    const std::size_t tableEnd = cursor + tableEntries * entrySize;
+    if (bytes.size() < tableEnd)
+        return Fail(error, "BMP data truncated in the colour table");
+    if (bpp <= 8) {
+        out.palette.resize(tableEntries);
+        for (std::size_t i = 0; i < tableEntries; ++i) {
+            const std::size_t at = cursor + i * entrySize;
+            out.palette[i] = (static_cast<std::uint32_t>(bytes[at + 2]) << 16)
+                | (static_cast<std::uint32_t>(bytes[at + 1]) << 8) | bytes[at];
+        }
+    }
+
+    // The rows start at bfOffBits; writers that leave it 0 put them straight
+    // after the table. An offset pointing into the headers is forged.
+    std::size_t pixelStart = tableEnd;
+    if (offBits != 0) {
+        if (offBits < tableEnd)
+            return Fail(error, "BMP pixel offset points into the headers");
+        pixelStart = offBits;
+    }
+    const std::uint64_t rowBytes = BmpRowBytes(static_cast<std::uint64_t>(width), bpp);
+    const std::uint64_t dataBytes = rowBytes * static_cast<std::uint64_t>(height);
+    if (pixelStart > bytes.size() || dataBytes > bytes.size() - pixelStart)
+        return Fail(error, "BMP data truncated in the pixel rows");
+
+    const int w = static_cast<int>(width);
+    const int ht = static_cast<int>(height);
+    out.width = w;
+    out.height = ht;
+    out.bitsPerPixel = static_cast<int>(bpp);
+    const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(ht);
+    out.pixels.resize(count);
+    if (bpp <= 8)
+        out.indices.resize(count);
+
+    for (int y = 0; y < ht; ++y) {
+        const int storedRow = topDown ? y : ht - 1 - y;
+        const std::uint8_t* row = bytes.data() + pixelStart + static_cast<std::size_t>(storedRow) * rowBytes;
+        std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * w;
+        switch (bpp) {
+        case 1:
+        case 4:
+        case 8: {
+            std::uint8_t* idx = out.indices.data() + static_cast<std::size_t>(y) * w;
+            const unsigned perByte = 8 / bpp;
+            const unsigned valueMask = (1u << bpp) - 1;
+            for (int x = 0; x < w; ++x) {
+                const unsigned byte = row[static_cast<unsigned>(x) / perByte];
+                const unsigned shift = 8 - bpp * (static_cast<unsigned>(x) % perByte + 1);
+                const std::uint8_t index = static_cast<std::uint8_t>((byte >> shift) & valueMask);
+                idx[x] = index;
+                // An index past a short table has no colour; black, like the
+                // platform's loader.
+                dst[x] = index < out.palette.size() ? out.palette[index] : 0;
+            }
+            break;
+        }
+        case 16:
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t v = row[2 * x] | (row[2 * x + 1] << 8);
+                dst[x] = (alpha.Extract(v) << 24) | (red.Extract(v) << 16) | (green.Extract(v) << 8) | blue.Extract(v);
+            }
+            break;
+        case 24:
+            for (int x = 0; x < w; ++x)
+                dst[x] = (static_cast<std::uint32_t>(row[3 * x + 2]) << 16)
+                    | (static_cast<std::uint32_t>(row[3 * x + 1]) << 8) | row[3 * x];
+            break;
+        case 32:
+            for (int x = 0; x < w; ++x) {
+                const std::uint32_t v = static_cast<std::uint32_t>(row[4 * x])
+                    | (static_cast<std::uint32_t>(row[4 * x + 1]) << 8)
+                    | (static_cast<std::uint32_t>(row[4 * x + 2]) << 16)
+                    | (static_cast<std::uint32_t>(row[4 * x + 3]) << 24);
+                if (compression == kBiRgb) {
+                    dst[x] = v;
+                } else {
+                    const std::uint32_t a = alphaFromTopByte ? (v >> 24) : alpha.Extract(v);
+                    dst[x] = (a << 24) | (red.Extract(v) << 16) | (green.Extract(v) << 8) | blue.Extract(v);
+                }
+            }
+            break;
+        }
+    }
+
+    if (consumed)
+        *consumed = pixelStart + static_cast<std::size_t>(dataBytes);
+    return true;
+}
+
+// ===========================================================================
+// Encoding
+
+namespace {
+
+std::uint8_t NearestIndex(const std::vector<std::uint32_t>& palette, std::uint32_t pixel)
+{
+    const std::uint32_t rgb = pixel & 0xFFFFFF;
+    std::size_t best = 0;
+    std::int64_t bestDistance = std::numeric_limits<std::int64_t>::max();
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        const std::uint32_t p = palette[i] & 0xFFFFFF;
+        if (p == rgb)
+            return static_cast<std::uint8_t>(i);
+        const std::int64_t dr = static_cast<std::int64_t>((p >> 16) & 0xFF) - ((rgb >> 16) & 0xFF);
+        const std::int64_t dg = static_cast<std::int64_t>((p >> 8) & 0xFF) - ((rgb >> 8) & 0xFF);
+        const std::int64_t db = static_cast<std::int64_t>(p & 0xFF) - (rgb & 0xFF);
+        const std::int64_t d = dr * dr + dg * dg + db * db;
+        if (d < bestDistance) {
+            bestDistance = d;
+            best = i;
+        }
+    }
+    return static_cast<std::uint8_t>(best);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeBmpFile(const BmpImage& image)
+{
+    const int bpp = image.bitsPerPixel;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return {};
+    if (image.width <= 0 || image.height <= 0)
+        return {};
+    const std::uint64_t count = static_cast<std::uint64_t>(image.width) * static_cast<std::uint64_t>(image.height);
+    if (count > kMaxBmpPixels || image.pixels.size() != count)
+        return {};
+
+    const std::size_t fullTable = bpp <= 8 ? (std::size_t { 1 } << bpp) : 0;
+    std::vector<std::uint32_t> palette = image.palette;
+    if (bpp <= 8) {
+        if (palette.empty() || palette.size() > fullTable)
+            palette.resize(fullTable, 0);
+    } else {
+        palette.clear();
+    }
+
+    const std::uint64_t rowBytes = BmpRowBytes(static_cast<std::uint64_t>(image.width), static_cast<unsigned>(bpp));
+    const std::uint64_t dataBytes = rowBytes * static_cast<std::uint64_t>(image.height);
+    const std::uint32_t offBits = static_cast<std::uint32_t>(kFileHeaderSize + kInfoHeaderSize + palette.size() * 4);
+    const std::uint64_t total = offBits + dataBytes;
+
+    std::vector<std::uint8_t> out;
+    out.reserve(static_cast<std::size_t>(total));
+    out.push_back('B');
+    out.push_back('M');
+    Put32(out, static_cast<std::uint32_t>(total));
+    Put32(out, 0); // reserved
+    Put32(out, offBits);
+
+    Put32(out, static_cast<std::uint32_t>(kInfoHeaderSize));
+    Put32(out, static_cast<std::uint32_t>(image.width));
+    Put32(out, static_cast<std::uint32_t>(image.height)); // positive: bottom-up
+    Put16(out, 1); // planes
+    Put16(out, static_cast<std::uint16_t>(bpp));
+    Put32(out, kBiRgb);
+    Put32(out, static_cast<std::uint32_t>(dataBytes));
+    Put32(out, 0); // horizontal resolution: unspecified
+    Put32(out, 0); // vertical resolution: unspecified
+    Put32(out, palette.size() == fullTable ? 0 : static_cast<std::uint32_t>(palette.size()));
+    Put32(out, 0); // all colours important
+
+    for (std::uint32_t c : palette)
+        Put32(out, c & 0xFFFFFF); // RGBQUAD: blue, green, red, 0
+
+    const bool haveIndices = bpp <= 8 && image.indices.size() == count;
+    const std::size_t w = static_cast<std::size_t>(image.width);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(rowBytes));
+    for (int y = image.height - 1; y >= 0; --y) {
+        std::fill(row.begin(), row.end(), 0);
+        const std::uint32_t* src = image.pixels.data() + static_cast<std::size_t>(y) * w;
+        switch (bpp) {
+        case 1:
+        case 4:
+        case 8: {
+            const unsigned perByte = 8 / static_cast<unsigned>(bpp);
+            const unsigned valueMask = (1u << bpp) - 1;
+            for (std::size_t x = 0; x < w; ++x) {
+                unsigned index
+                    = haveIndices ? image.indices[static_cast<std::size_t>(y) * w + x] : NearestIndex(palette, src[x]);
+                index &= valueMask;
+                const unsigned shift = 8 - static_cast<unsigned>(bpp) * (static_cast<unsigned>(x % perByte) + 1);
+                row[x / perByte] = static_cast<std::uint8_t>(row[x / perByte] | (index << shift));
+            }
+            break;
+        }
+        case 16:
+            for (std::size_t x = 0; x < w; ++x) {
+                const std::uint32_t p = src[x];
+                const std::uint32_t v = (((p >> 19) & 0x1F) << 10) | (((p >> 11) & 0x1F) << 5) | ((p >> 3) & 0x1F);
+                row[2 * x] = static_cast<std::uint8_t>(v);
+                row[2 * x + 1] = static_cast<std::uint8_t>(v >> 8);
+            }
+            break;
+        case 24:
+            for (std::size_t x = 0; x < w; ++x) {
+                row[3 * x] = static_cast<std::uint8_t>(src[x]);
+                row[3 * x + 1] = static_cast<std::uint8_t>(src[x] >> 8);
+                row[3 * x + 2] = static_cast<std::uint8_t>(src[x] >> 16);
+            }
+            break;
+        case 32:
+            for (std::size_t x = 0; x < w; ++x)
+                for (int b = 0; b < 4; ++b)
+                    row[4 * x + static_cast<std::size_t>(b)] = static_cast<std::uint8_t>(src[x] >> (8 * b));
+            break;
+        }
+        out.insert(out.end(), row.begin(), row.end());
+    }
+    return out;
+}
+
+} // namespace folvane
