@@ -30,10 +30,12 @@ TEST(RegistryRoundTrip, StringValueComesBackAsWritten)
 {
     HKEY key = nullptr;
     DWORD disposition = 0;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, KeyPath().c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key,
-                                             &disposition));
-    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, "Greeting", 0, REG_SZ, reinterpret_cast<const BYTE*>(kText),
-                                            static_cast<DWORD>(sizeof kText)));
+    ASSERT_EQ(ERROR_SUCCESS,
+        RegCreateKeyExA(
+            HKEY_CURRENT_USER, KeyPath().c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr, &key, &disposition));
+    ASSERT_EQ(ERROR_SUCCESS,
+        RegSetValueExA(
+            key, "Greeting", 0, REG_SZ, reinterpret_cast<const BYTE*>(kText), static_cast<DWORD>(sizeof kText)));
     RegCloseKey(key);
 
     // Reopen so that the value is read from the registry, not from this handle.

@@ -1,0 +1,57 @@
+#include "app/SimulatorLocator.h"
+
+#include "app/FolderText.h"
+#include "app/SimulatorKey.h"
+
+namespace folvane {
+
+SimulatorLocator::SimulatorLocator(Registry& registry, FileSystem& files, SystemInfo& system)
+    : registry_(registry)
+    , files_(files)
+    , system_(system)
+{
+}
+
+std::string SimulatorLocator::WithTrailingBackslash(const std::string& text) const
+{
+    return folvane::WithTrailingBackslash(text, [this](unsigned char byte) { return system_.IsLeadByte(byte); });
+}
+
+bool SimulatorLocator::IsProven(const std::string& folder) const
+{
+    return files_.FileExists(folder + kSimulatorProgram);
+}
+
+void SimulatorLocator::ReadRoot(RegistryRoot root, const char* valueName)
+{
+    ScopedRegistryKey key(registry_);
+    if (!key.Open(root, kSimulatorKey, reg::kKeyRead))
+        return;
+    currentFolder_ = WithTrailingBackslash(ReadRegistryString(registry_, key.Get(), valueName));
+}
+
+void SimulatorLocator::GetFSXPath_LocMach()
+{
+    currentFolder_.clear();
+    ReadRoot(RegistryRoot::LocalMachine, kSetupPathValue);
+}
+
+void SimulatorLocator::GetFSXPath_CurrentUsr()
+{
+    currentFolder_.clear();
+    ReadRoot(RegistryRoot::CurrentUser, kAppPathValue);
+}
+
+void SimulatorLocator::GetFSXPath_Valid()
+{
+    currentFolder_.clear();
+    ReadRoot(RegistryRoot::CurrentUser, kAppPathValue);
+    if (!CurrentFolderProven())
+        currentFolder_.clear();
+    if (currentFolder_.empty())
+        ReadRoot(RegistryRoot::LocalMachine, kSetupPathValue);
+    if (!CurrentFolderProven())
+        currentFolder_.clear();
+}
+
+} // namespace folvane

@@ -1,0 +1,55 @@
+// Walks the platform's registry editor to a key by driving its key tree with
+// keystrokes, as a user would: collapse everything, expand the root, then type
+// each level's name and expand it. It starts the editor when none is open and
+// reports nothing, whatever happens.
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/Registry.h"
+#include "platform/Shell.h"
+#include "platform/WindowDriver.h"
+
+#include <string>
+
+namespace folvane {
+
+namespace regedit {
+inline constexpr char kMainWindowClass[] = "RegEdit_RegEdit";
+inline constexpr char kTreeClass[] = "SysTreeView32";
+inline constexpr char kProgram[] = "regedit.exe";
+inline constexpr unsigned kStartTimeoutMs = 200;
+inline constexpr unsigned kStepMs = 500;
+inline constexpr int kCollapsePresses = 30;
+inline constexpr unsigned kVirtualKeyLeft = 37;
+inline constexpr unsigned kVirtualKeyRight = 39;
+
+inline constexpr char kMachinePath[]
+    = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\";
+inline constexpr char kMachinePathWow64[]
+    = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\";
+inline constexpr char kUserPath[] = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\";
+} // namespace regedit
+
+// The key as the editor shows it. A 32-bit process on 64-bit Windows reads
+// and writes the machine key through the 32-bit view, which the 64-bit editor
+// shows under Wow6432Node; the user root is not redirected.
+std::string RegEditPathFor(RegistryRoot root, bool wow64);
+
+class RegEditNavigator {
+public:
+    RegEditNavigator(WindowDriver& windows, Shell& shell, Clock& clock);
+
+    // path: the root as the editor labels it, then the keys, separated by
+    // backslashes. Its last character is never typed.
+    void ShowRegEditKey(const std::string& path);
+
+private:
+    WindowHandle FindOrStartEditor();
+    void KeyDown(WindowHandle tree, unsigned virtualKey);
+
+    WindowDriver& windows_;
+    Shell& shell_;
+    Clock& clock_;
+};
+
+} // namespace folvane

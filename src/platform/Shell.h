@@ -1,0 +1,20 @@
+// The shell seam: open a file or web address with the "open" verb, or start a
+// program and wait a bounded time until it accepts input.
+#pragma once
+
+#include <string>
+
+namespace folvane {
+
+class Shell {
+public:
+    virtual ~Shell() = default;
+
+    // No owner, no parameters, no working folder, shown normally. The result
+    // is the shell's success, which callers are free to ignore.
+    virtual bool Open(const std::string& target) = 0;
+    // Starts target and waits up to timeoutMs for it to be idle for input.
+    virtual bool StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs) = 0;
+};
+
+} // namespace folvane

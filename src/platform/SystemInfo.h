@@ -1,0 +1,23 @@
+// The system seam: facts about the machine that the application's decisions
+// depend on (screen resolution, WoW64, the ANSI code page).
+#pragma once
+
+#include <string>
+
+namespace folvane {
+
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+
+    // Logical pixels per inch of the screen.
+    virtual int ScreenDpi() = 0;
+    // True for a 32-bit process on 64-bit Windows.
+    virtual bool IsWow64() = 0;
+    // True when the byte starts a double-byte character in the ANSI code page.
+    virtual bool IsLeadByte(unsigned char byte) = 0;
+    // UTF-16 to the ANSI code page; what it cannot represent becomes '?'.
+    virtual std::string ToAnsi(const std::u16string& text) = 0;
+};
+
+} // namespace folvane
