@@ -357,32 +357,39 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
     const BitBuffer litMask = literalLength.Mask();
     const std::uint32_t* const distTable = distance.Table();
     const BitBuffer distMask = distance.Mask();
-    InflateStatus status = InflateStatus::ok;
+    auto consume = [&](unsigned n) {
+        bits >>= n;
+        count -= n;
+    };
 
-    for (;;) {
+    // The next literal/length entry is looked up as soon as its bits are in
+    // the buffer, so that the table load overlaps the work on the current
+    // symbol. A refill never changes bits below the count, so an entry looked
+    // up before a refill stays valid after it.
+    InflateStatus status = Refill(bits, count, next);
+    std::uint32_t entry = litTable[bits & litMask];
+    while (status == InflateStatus::ok) {
         if (pos >= kFlushAt && !FlushWindow(pos)) {
             status = InflateStatus::writeFailed;
             break;
         }
-        if (status = Refill(bits, count, next); status != InflateStatus::ok)
-            break;
-        std::uint32_t entry = litTable[bits & litMask];
         unsigned symbol = THuffmanTree::Symbol(entry);
         if (symbol < 256) {
-            const unsigned length = THuffmanTree::CodeLength(entry);
-            bits >>= length;
-            count -= length;
+            consume(THuffmanTree::CodeLength(entry));
             window[pos++] = static_cast<std::uint8_t>(symbol);
             if constexpr (kWholeMatchPerRefill) {
-                // At least 41 bits remain: room for a second literal.
+                // At least 41 bits remain: a second literal needs no refill.
                 entry = litTable[bits & litMask];
                 symbol = THuffmanTree::Symbol(entry);
                 if (symbol < 256) {
-                    const unsigned second = THuffmanTree::CodeLength(entry);
-                    bits >>= second;
-                    count -= second;
+                    consume(THuffmanTree::CodeLength(entry));
                     window[pos++] = static_cast<std::uint8_t>(symbol);
+                    entry = litTable[bits & litMask];
                 }
+                status = Refill(bits, count, next);
+            } else {
+                status = Refill(bits, count, next);
+                entry = litTable[bits & litMask];
             }
             continue;
         }
@@ -391,15 +398,12 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             status = InflateStatus::badData;
             break;
         }
-        unsigned codeBits = THuffmanTree::CodeLength(entry);
-        bits >>= codeBits;
-        count -= codeBits;
+        consume(THuffmanTree::CodeLength(entry));
         if (symbol == 256)
             break;
         unsigned extra = THuffmanTree::ExtraBits(entry);
         const unsigned length = kLengthBase[symbol - 257] + static_cast<unsigned>(LowBits(bits, extra));
-        bits >>= extra;
-        count -= extra;
+        consume(extra);
 
         if constexpr (!kWholeMatchPerRefill) {
             if (status = Refill(bits, count, next); status != InflateStatus::ok)
@@ -411,9 +415,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             status = InflateStatus::badData;
             break;
         }
-        codeBits = THuffmanTree::CodeLength(entry);
-        bits >>= codeBits;
-        count -= codeBits;
+        consume(THuffmanTree::CodeLength(entry));
         extra = THuffmanTree::ExtraBits(entry);
         if constexpr (!kWholeMatchPerRefill) {
             if (count < extra) {
@@ -422,14 +424,15 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             }
         }
         const std::size_t dist = kDistanceBase[symbol] + static_cast<unsigned>(LowBits(bits, extra));
-        bits >>= extra;
-        count -= extra;
+        consume(extra);
         // The window holds every byte since the start, or at least the last
         // 32 KiB, so pos bounds the reachable distance.
         if (dist > pos) {
             status = InflateStatus::badData;
             break;
         }
+        status = Refill(bits, count, next);
+        entry = litTable[bits & litMask];
 
         std::uint8_t* out = window + pos;
         const std::uint8_t* from = out - dist;
@@ -590,30 +593,42 @@ bool THuffmanTree::Build(std::span<const std::uint8_t> lengths)
             return false;
     }
     longest_ = longest;
-    const std::size_t size = std::size_t(1) << longest;
-    table_.resize(size);
-    if (left != 0)
-        std::fill(table_.begin(), table_.end(), kEmptyEntry);
+    table_.resize(std::size_t(1) << longest);
 
-    std::array<std::uint32_t, kMaxCodeBits + 2> nextCode {};
-    std::uint32_t code = 0;
-    for (int length = 1; length <= capacity_; ++length) {
-        code = (code + counts[length - 1]) << 1;
-        nextCode[length] = code;
-    }
+    // Symbols by length, then by symbol: the canonical code order.
+    std::array<std::uint16_t, kMaxCodeBits + 2> offsets {};
+    for (int length = 1; length <= capacity_; ++length)
+        offsets[length + 1] = static_cast<std::uint16_t>(offsets[length] + counts[length]);
+    std::array<std::uint16_t, 320> sorted;
+    if (lengths.size() > sorted.size())
+        return false;
     for (std::size_t symbol = 0; symbol < lengths.size(); ++symbol) {
-        const unsigned length = lengths[symbol];
-        if (length == 0)
-            continue;
-        unsigned extra = 0;
-        if (alphabet_ == Alphabet::literalLength && symbol >= 257 && symbol - 257 < kLengthExtra.size())
-            extra = kLengthExtra[symbol - 257];
-        else if (alphabet_ == Alphabet::distance && symbol < kDistanceExtra.size())
-            extra = kDistanceExtra[symbol];
-        const std::uint32_t entry = static_cast<std::uint32_t>(symbol) | (length << 16) | (extra << 24);
-        const std::size_t step = std::size_t(1) << length;
-        for (std::size_t i = ReverseBits(nextCode[length]++, length); i < size; i += step)
-            table_[i] = entry;
+        if (lengths[symbol] != 0)
+            sorted[offsets[lengths[symbol]]++] = static_cast<std::uint16_t>(symbol);
+    }
+
+    // Grow the table one length at a time: doubling replicates every entry
+    // of a shorter code to all indices that share its low bits, and the codes
+    // of the new length then take their own indices. Gaps stay empty.
+    std::uint32_t* table = table_.data();
+    table[0] = kEmptyEntry;
+    std::size_t size = 1;
+    std::uint32_t code = 0;
+    std::size_t order = 0;
+    for (int length = 1; length <= longest; ++length) {
+        std::memcpy(table + size, table, size * sizeof *table);
+        size *= 2;
+        code <<= 1;
+        for (unsigned n = 0; n < counts[length]; ++n, ++code) {
+            const unsigned symbol = sorted[order++];
+            unsigned extra = 0;
+            if (alphabet_ == Alphabet::literalLength && symbol >= 257 && symbol - 257 < kLengthExtra.size())
+                extra = kLengthExtra[symbol - 257];
+            else if (alphabet_ == Alphabet::distance && symbol < kDistanceExtra.size())
+                extra = kDistanceExtra[symbol];
+            table[ReverseBits(code, static_cast<unsigned>(length))]
+                = symbol | (static_cast<std::uint32_t>(length) << 16) | (extra << 24);
+        }
     }
     return true;
 }
