@@ -6,9 +6,13 @@
 //
 // PlainMessageBox is the thin path to MessageBoxA with no owner window and the caller's flags,
 // for the few messages that must use the system box.
+// An empty button set shows OK alone, so that every dialog can be closed. Enter presses the
+// focused button once the user has moved the focus; Escape and the title-bar close box do
+// nothing when neither Cancel nor No is there (the close box is then disabled).
 //
-// Not implemented yet: the dialog window itself (MessageDlg); the button layout helpers below
-// are the contract it will follow.
+// The dialog's window class is kMessageDialogClass; its buttons are BUTTON children whose
+// control ids are their results (IDOK = mrOk, IDYES = mrYes...), its text a STATIC child and
+// its icon a STATIC child with SS_ICON. Tests find it with FindWindow and drive it with keys.
 #pragma once
 
 #include "toolkit/ModalResult.h"

@@ -1,0 +1,287 @@
+// The standard message dialog: a window of its own with system BUTTON and STATIC children,
+// run in a local modal loop through IsDialogMessage (which gives Tab, Enter, Escape and the
+// "&" mnemonics their dialog meaning).
+#include "toolkit/MessageDialog.h"
+
+#include "toolkit/Application.h"
+#include "toolkit/graphics/GdiHandle.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace folvane {
+
+namespace {
+
+constexpr int kMargin = 12;
+constexpr int kIconSize = 32;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonGap = 6;
+
+struct DialogState {
+    TModalResult result = mrNone;
+    TModalResult escape = mrNone;
+    TModalResult enter = mrNone;
+    std::vector<HWND> buttons;
+};
+
+DialogState* StateOf(HWND window)
+{
+    return reinterpret_cast<DialogState*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+bool IsOurButton(const DialogState& state, HWND window)
+{
+    return std::find(state.buttons.begin(), state.buttons.end(), window) != state.buttons.end();
+}
+
+LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    DialogState* state = StateOf(window);
+    if (!state)
+        return DefWindowProcA(window, message, wParam, lParam);
+    switch (message) {
+    case DM_GETDEFID: {
+        // Enter presses the focused button, or the default one.
+        HWND focus = GetFocus();
+        int id = IsOurButton(*state, focus) ? GetDlgCtrlID(focus) : state->enter;
+        return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
+    }
+    case WM_COMMAND: {
+        int id = LOWORD(wParam);
+        if (HIWORD(wParam) != BN_CLICKED)
+            break;
+        if (id == IDCANCEL && !GetDlgItem(window, IDCANCEL)) {
+            // Escape: Cancel is not there, so No answers it, or nothing does.
+            if (state->escape != mrNone)
+                state->result = state->escape;
+            return 0;
+        }
+        if (GetDlgItem(window, id))
+            state->result = id;
+        return 0;
+    }
+    case WM_CLOSE:
+        if (state->escape != mrNone)
+            state->result = state->escape;
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void RegisterDialogClass()
+{
+    static bool registered = false;
+    if (registered)
+        return;
+    WNDCLASSEXA wc {};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &DialogProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMessageDialogClass;
+    registered = RegisterClassExA(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+}
+
+LPCSTR IconFor(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::mtWarning:
+        return IDI_WARNING;
+    case TMsgDlgType::mtError:
+        return IDI_ERROR;
+    case TMsgDlgType::mtInformation:
+        return IDI_INFORMATION;
+    case TMsgDlgType::mtConfirmation:
+        return IDI_QUESTION;
+    case TMsgDlgType::mtCustom:
+        break;
+    }
+    return nullptr;
+}
+
+TOwnedFont MessageFont()
+{
+    NONCLIENTMETRICSA metrics {};
+    metrics.cbSize = sizeof(metrics);
+    if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
+        return TOwnedFont(CreateFontIndirectA(&metrics.lfMessageFont));
+    return TOwnedFont(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+}
+
+} // namespace
+
+const char* MessageDlgCaption(TMsgDlgType type)
+{
+    switch (type) {
+    case TMsgDlgType::mtWarning:
+        return "Warning";
+    case TMsgDlgType::mtError:
+        return "Error";
+    case TMsgDlgType::mtInformation:
+        return "Information";
+    case TMsgDlgType::mtConfirmation:
+        return "Confirm";
+    case TMsgDlgType::mtCustom:
+        break;
+    }
+    return "";
+}
+
+std::vector<TMsgDlgButtonInfo> MessageDlgButtons(TMsgDlgButtons buttons)
+{
+    static constexpr TMsgDlgButtonInfo kAll[] = {
+        { mbYes, "&Yes", mrYes },
+        { mbNo, "&No", mrNo },
+        { mbOK, "OK", mrOk },
+        { mbCancel, "Cancel", mrCancel },
+    };
+    std::vector<TMsgDlgButtonInfo> result;
+    for (const auto& info : kAll)
+        if (buttons & info.button)
+            result.push_back(info);
+    if (result.empty())
+        result.push_back(kAll[2]);
+    return result;
+}
+
+TModalResult MessageDlgEnterResult(TMsgDlgButtons buttons)
+{
+    auto list = MessageDlgButtons(buttons);
+    for (TModalResult wanted : { mrOk, mrYes })
+        for (const auto& info : list)
+            if (info.result == wanted)
+                return wanted;
+    // Without OK or Yes the first button has the focus, and Enter presses it.
+    return list.front().result;
+}
+
+TModalResult MessageDlgEscapeResult(TMsgDlgButtons buttons)
+{
+    auto list = MessageDlgButtons(buttons);
+    for (TModalResult wanted : { mrCancel, mrNo })
+        for (const auto& info : list)
+            if (info.result == wanted)
+                return wanted;
+    return mrNone;
+}
+
+int PlainMessageBox(const std::string& text, const std::string& caption, unsigned flags)
+{
+    return MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags);
+}
+
+TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons)
+{
+    RegisterDialogClass();
+    Application().CancelHint();
+    auto list = MessageDlgButtons(buttons);
+    DialogState state;
+    state.escape = MessageDlgEscapeResult(buttons);
+    state.enter = MessageDlgEnterResult(buttons);
+
+    TOwnedFont font = MessageFont();
+    HICON icon = IconFor(type) ? LoadIconA(nullptr, IconFor(type)) : nullptr;
+
+    // Measure the text in the dialog's font, wrapped at half the screen.
+    RECT textRect { 0, 0, std::max(GetSystemMetrics(SM_CXSCREEN) / 2, 200), 0 };
+    constexpr UINT textFlags = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+    {
+        TWindowDC screen;
+        TSelectScope select(screen.Get(), font.Get());
+        DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &textRect, textFlags | DT_CALCRECT);
+    }
+    int textLeft = icon ? kMargin + kIconSize + kMargin : kMargin;
+    int contentHeight = std::max<int>(textRect.bottom, icon ? kIconSize : 0);
+    int count = static_cast<int>(list.size());
+    int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
+    int clientWidth = std::max<int>(textLeft + textRect.right + kMargin, rowWidth + 2 * kMargin);
+    int clientHeight = kMargin + contentHeight + kMargin + kButtonHeight + kMargin;
+
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    DWORD exStyle = WS_EX_DLGMODALFRAME;
+    RECT outer { 0, 0, clientWidth, clientHeight };
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    int width = outer.right - outer.left;
+    int height = outer.bottom - outer.top;
+    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+
+    std::string caption = type == TMsgDlgType::mtCustom ? Application().Title() : MessageDlgCaption(type);
+    HWND previous = GetActiveWindow();
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HWND dialog = CreateWindowExA(exStyle, kMessageDialogClass, caption.c_str(), style, left, top, width, height,
+        previous, nullptr, instance, &state);
+    if (!dialog)
+        return mrCancel;
+    if (state.escape == mrNone)
+        EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+
+    auto setFont = [&](HWND child) { SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE); };
+    if (icon) {
+        HWND picture = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, kMargin, kMargin, kIconSize,
+            kIconSize, dialog, nullptr, instance, nullptr);
+        SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    }
+    int textTop = kMargin + (contentHeight - textRect.bottom) / 2;
+    HWND label = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, textLeft,
+        textTop, textRect.right, textRect.bottom, dialog, nullptr, instance, nullptr);
+    setFont(label);
+
+    int x = (clientWidth - rowWidth) / 2;
+    int y = clientHeight - kMargin - kButtonHeight;
+    HWND focus = nullptr;
+    for (const auto& info : list) {
+        DWORD buttonStyle
+            = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (info.result == state.enter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
+        HWND button = CreateWindowExA(0, "BUTTON", info.caption, buttonStyle, x, y, kButtonWidth, kButtonHeight, dialog,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(info.result)), instance, nullptr);
+        setFont(button);
+        state.buttons.push_back(button);
+        if (info.result == state.enter)
+            focus = button;
+        x += kButtonWidth + kButtonGap;
+    }
+
+    std::vector<HWND> disabled = Application().DisableTaskWindows(dialog);
+    ShowWindow(dialog, SW_SHOW);
+    SetForegroundWindow(dialog);
+    SetFocus(focus ? focus : state.buttons.front());
+
+    bool quit = false;
+    WPARAM quitCode = 0;
+    while (state.result == mrNone) {
+        MSG msg;
+        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            // A quit request ends the dialog; the loop above this one must still see it.
+            quit = got == 0;
+            quitCode = msg.wParam;
+            state.result = mrCancel;
+            break;
+        }
+        if (!IsDialogMessageA(dialog, &msg)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+
+    Application().EnableTaskWindows(disabled);
+    DestroyWindow(dialog);
+    if (previous && IsWindow(previous))
+        SetActiveWindow(previous);
+    if (quit)
+        PostQuitMessage(static_cast<int>(quitCode));
+    return state.result;
+}
+
+} // namespace folvane
