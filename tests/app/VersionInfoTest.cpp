@@ -8,9 +8,8 @@
 
 TEST(VersionInfo, TextMatchesTheNumbers)
 {
-    const std::string numbers = std::to_string(FOLVANE_VERSION_MAJOR) + "." + std::to_string(FOLVANE_VERSION_MINOR) +
-                                "." + std::to_string(FOLVANE_VERSION_RELEASE) + "." +
-                                std::to_string(FOLVANE_VERSION_BUILD);
+    const std::string numbers = std::to_string(FOLVANE_VERSION_MAJOR) + "." + std::to_string(FOLVANE_VERSION_MINOR)
+        + "." + std::to_string(FOLVANE_VERSION_RELEASE) + "." + std::to_string(FOLVANE_VERSION_BUILD);
     EXPECT_EQ(FOLVANE_VERSION_TEXT, numbers);
     EXPECT_EQ("1.2.0.0", numbers);
 }
