@@ -1,0 +1,16 @@
+# Whether the artwork tool can be built here (cairo and zlib present); shared
+# by the tool and by the tests that regenerate the assets with it.
+if(NOT DEFINED FOLVANE_ARTWORK_DEPS_CHECKED)
+  set(FOLVANE_ARTWORK_DEPS_CHECKED ON)
+  set(FOLVANE_ARTWORK OFF)
+  if(NOT FOLVANE_WINDOWS)
+    find_package(PkgConfig QUIET)
+    if(PKG_CONFIG_FOUND)
+      pkg_check_modules(FOLVANE_CAIRO QUIET IMPORTED_TARGET GLOBAL cairo)
+    endif()
+    find_package(ZLIB QUIET)
+    if(FOLVANE_CAIRO_FOUND AND ZLIB_FOUND)
+      set(FOLVANE_ARTWORK ON)
+    endif()
+  endif()
+endif()

@@ -1,0 +1,63 @@
+// artwork: draws every picture of the program and writes the asset files.
+//
+//   artwork OUTDIR [--sheet FILE.png]
+//
+// Writes each asset and the resource script into OUTDIR (created when
+// missing); with --sheet also the review sheet. Exit code 0 on success.
+#include "Artwork.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace {
+
+bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string outDir;
+    std::string sheet;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--sheet" && i + 1 < argc)
+            sheet = argv[++i];
+        else if (outDir.empty() && !arg.starts_with("--"))
+            outDir = arg;
+        else {
+            std::fprintf(stderr, "usage: artwork OUTDIR [--sheet FILE.png]\n");
+            return 2;
+        }
+    }
+    if (outDir.empty()) {
+        std::fprintf(stderr, "usage: artwork OUTDIR [--sheet FILE.png]\n");
+        return 2;
+    }
+    try {
+        const folvane::ArtworkSet set = folvane::BuildArtwork();
+        std::filesystem::create_directories(outDir);
+        for (const folvane::Asset& asset : set.assets) {
+            if (!WriteFile(std::filesystem::path(outDir) / asset.file, asset.bytes)) {
+                std::fprintf(stderr, "artwork: cannot write %s\n", asset.file.c_str());
+                return 1;
+            }
+        }
+        if (!sheet.empty() && !WriteFile(sheet, folvane::DrawContactSheet(set.previews))) {
+            std::fprintf(stderr, "artwork: cannot write %s\n", sheet.c_str());
+            return 1;
+        }
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "artwork: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
