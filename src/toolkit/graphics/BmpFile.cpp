@@ -281,14 +281,14 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
 // ===========================================================================
 // Encoding
 
-namespace {
-
-std::uint8_t NearestIndex(const std::vector<std::uint32_t>& palette, std::uint32_t pixel)
+std::uint8_t NearestPaletteIndex(const std::vector<std::uint32_t>& palette, std::uint32_t pixel)
 {
     const std::uint32_t rgb = pixel & 0xFFFFFF;
+    // Palettes hold at most 256 entries; larger ones are cut to what an index reaches.
+    const std::size_t n = std::min<std::size_t>(palette.size(), 256);
     std::size_t best = 0;
     std::int64_t bestDistance = std::numeric_limits<std::int64_t>::max();
-    for (std::size_t i = 0; i < palette.size(); ++i) {
+    for (std::size_t i = 0; i < n; ++i) {
         const std::uint32_t p = palette[i] & 0xFFFFFF;
         if (p == rgb)
             return static_cast<std::uint8_t>(i);
@@ -303,8 +303,6 @@ std::uint8_t NearestIndex(const std::vector<std::uint32_t>& palette, std::uint32
     }
     return static_cast<std::uint8_t>(best);
 }
-
-} // namespace
 
 std::vector<std::uint8_t> EncodeBmpFile(const BmpImage& image)
 {
@@ -367,8 +365,8 @@ std::vector<std::uint8_t> EncodeBmpFile(const BmpImage& image)
             const unsigned perByte = 8 / static_cast<unsigned>(bpp);
             const unsigned valueMask = (1u << bpp) - 1;
             for (std::size_t x = 0; x < w; ++x) {
-                unsigned index
-                    = haveIndices ? image.indices[static_cast<std::size_t>(y) * w + x] : NearestIndex(palette, src[x]);
+                unsigned index = haveIndices ? image.indices[static_cast<std::size_t>(y) * w + x]
+                                             : NearestPaletteIndex(palette, src[x]);
                 index &= valueMask;
                 const unsigned shift = 8 - static_cast<unsigned>(bpp) * (static_cast<unsigned>(x % perByte) + 1);
                 row[x / perByte] = static_cast<std::uint8_t>(row[x / perByte] | (index << shift));

@@ -46,6 +46,10 @@ bool ParseBmpFile(
 // size mismatch, an unsupported depth).
 std::vector<std::uint8_t> EncodeBmpFile(const BmpImage& image);
 
+// The palette entry closest to an 0x00RRGGBB colour (an exact match first,
+// otherwise the least squared distance); 0 for an empty palette.
+std::uint8_t NearestPaletteIndex(const std::vector<std::uint32_t>& palette, std::uint32_t rgb);
+
 // Bytes of one stored row: width * bits rounded up to a multiple of 4 bytes.
 constexpr std::uint64_t BmpRowBytes(std::uint64_t width, unsigned bitsPerPixel)
 {

@@ -1,0 +1,42 @@
+// AnsiToWide and WideToAnsi over MultiByteToWideChar/WideCharToMultiByte.
+#include "toolkit/graphics/TextConvert.h"
+
+#include <windows.h>
+
+#include <climits>
+#include <stdexcept>
+
+namespace folvane {
+
+std::wstring AnsiToWide(std::string_view text)
+{
+    if (text.empty())
+        return {};
+    if (text.size() > INT_MAX)
+        throw std::length_error("text too long to convert");
+    // An explicit length (never -1) keeps embedded NULs and needs no terminator.
+    const int length = static_cast<int>(text.size());
+    const int needed = MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0);
+    if (needed <= 0)
+        return {};
+    std::wstring result(static_cast<std::size_t>(needed), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, result.data(), needed);
+    return result;
+}
+
+std::string WideToAnsi(std::wstring_view text)
+{
+    if (text.empty())
+        return {};
+    if (text.size() > INT_MAX)
+        throw std::length_error("text too long to convert");
+    const int length = static_cast<int>(text.size());
+    const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0)
+        return {};
+    std::string result(static_cast<std::size_t>(needed), '\0');
+    WideCharToMultiByte(CP_ACP, 0, text.data(), length, result.data(), needed, nullptr, nullptr);
+    return result;
+}
+
+} // namespace folvane
