@@ -1,0 +1,211 @@
+// The locator and the path writer against the real registry and file system
+// of the Wine prefix. With --keep, the writer's values stay for an outside
+// check by Wine's own reg.exe.
+#include "app/PathWriter.h"
+#include "app/SimulatorKey.h"
+#include "app/SimulatorLocator.h"
+#include "platform/FakePlatform.h"
+#include "platform/Win32Registry.h"
+#include "platform/Win32System.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstring>
+
+namespace folvane {
+namespace {
+
+bool gKeep = false;
+
+constexpr char kKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
+
+void DeleteSimulatorKeys()
+{
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kKey);
+    RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+}
+
+void SetRaw(HKEY root, const char* name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size));
+    RegCloseKey(key);
+}
+
+void SetText(HKEY root, const char* name, const char* text, DWORD type = REG_SZ)
+{
+    SetRaw(root, name, type, text, static_cast<DWORD>(std::strlen(text) + 1));
+}
+
+// Type and bytes as stored, read without any of the code under test.
+std::string RawValue(HKEY root, const char* name, DWORD* type)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, kKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return "<no key>";
+    char data[512] = {};
+    DWORD size = sizeof data;
+    const LONG status = RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? std::string(data, size) : "<missing>";
+}
+
+class RealRegistry : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteSimulatorKeys();
+        CreateDirectoryA("C:\\FSX", nullptr);
+        HANDLE file = CreateFileA("C:\\FSX\\fsx.exe", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        ASSERT_NE(INVALID_HANDLE_VALUE, file);
+        CloseHandle(file);
+        CreateDirectoryA("C:\\FSXDIR", nullptr);
+        CreateDirectoryA("C:\\FSXDIR\\fsx.exe", nullptr);
+    }
+    void TearDown() override
+    {
+        if (!gKeep)
+            DeleteSimulatorKeys();
+        DeleteFileA("C:\\FSX\\fsx.exe");
+        RemoveDirectoryA("C:\\FSX");
+        RemoveDirectoryA("C:\\FSXDIR\\fsx.exe");
+        RemoveDirectoryA("C:\\FSXDIR");
+    }
+
+    std::string MachineRead()
+    {
+        locator.GetFSXPath_LocMach();
+        return locator.CurrentFolder();
+    }
+
+    Win32Registry registry;
+    Win32FileSystem files;
+    Win32SystemInfo system;
+    SimulatorLocator locator { registry, files, system };
+};
+
+TEST_F(RealRegistry, RawMachineReadReportsWhatIsStored)
+{
+    EXPECT_EQ("", MachineRead());
+    SetText(HKEY_CURRENT_USER, "AppPath", "C:\\FSX"); // the other root does not count
+    EXPECT_EQ("", MachineRead());
+    SetText(HKEY_LOCAL_MACHINE, "CDPath", "E:\\");
+    EXPECT_EQ("\\", MachineRead());
+    SetText(HKEY_LOCAL_MACHINE, "SetupPath", "D:\\Nowhere");
+    EXPECT_EQ("D:\\Nowhere\\", MachineRead());
+    SetText(HKEY_LOCAL_MACHINE, "SetupPath", "%SystemDrive%\\FSX\\", REG_EXPAND_SZ);
+    EXPECT_EQ("%SystemDrive%\\FSX\\", MachineRead());
+    // Stored without its NUL: the text ends at the data's end.
+    SetRaw(HKEY_LOCAL_MACHINE, "SetupPath", REG_SZ, "C:\\FSX", 6);
+    EXPECT_EQ("C:\\FSX\\", MachineRead());
+}
+
+TEST_F(RealRegistry, NumberInSetupPathRaisesAndLeavesTheFolderEmpty)
+{
+    const DWORD number = 42;
+    SetRaw(HKEY_LOCAL_MACHINE, "SetupPath", REG_DWORD, &number, sizeof number);
+    locator.SetCurrentFolder("C:\\Before\\");
+    try {
+        locator.GetFSXPath_LocMach();
+        ADD_FAILURE() << "no error";
+    } catch (const RegistryError& error) {
+        EXPECT_STREQ("Invalid data type for 'SetupPath'", error.what());
+    }
+    EXPECT_EQ("", locator.CurrentFolder());
+}
+
+TEST_F(RealRegistry, ResolverProvesFoldersByTheRealFile)
+{
+    SetText(HKEY_LOCAL_MACHINE, "SetupPath", "C:\\FSX");
+    locator.GetFSXPath_Valid();
+    EXPECT_EQ("C:\\FSX\\", locator.CurrentFolder());
+
+    SetText(HKEY_CURRENT_USER, "AppPath", "C:\\FSXDIR\\"); // fsx.exe there is a directory
+    locator.GetFSXPath_Valid();
+    EXPECT_EQ("C:\\FSX\\", locator.CurrentFolder());
+
+    SetText(HKEY_LOCAL_MACHINE, "SetupPath", "C:\\NoSuchFolder\\");
+    locator.GetFSXPath_Valid();
+    EXPECT_EQ("", locator.CurrentFolder());
+
+    SetText(HKEY_CURRENT_USER, "AppPath", "c:\\fsx\\");
+    locator.GetFSXPath_Valid();
+    EXPECT_EQ("c:\\fsx\\", locator.CurrentFolder());
+}
+
+struct Inputs : PathWriterInputs {
+    std::u16string FolderText() const override { return u"C:\\FSX"; }
+    bool DriveListEnabled() const override { return true; }
+    std::u16string DriveListText() const override { return u"E:"; }
+    char DriveLetter() const override { return 'E'; }
+    bool AddToCurrentUserChecked() const override { return true; }
+    void ClickGetFSXPath() override { }
+};
+
+TEST_F(RealRegistry, WriterCreatesTheKeysAndWritesStrings)
+{
+    testing::EventLog log;
+    testing::FakeDialogs dialogs(log); // every question answered with its first button
+    testing::FakeShell shell(log);
+    testing::FakeSound sound(log);
+    testing::FakeClock clock(log);
+    testing::FakeWindowDriver windows(log);
+    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
+    InterfaceSounds sounds(locator, files, sound);
+    PathWriter writer(platform, locator, sounds);
+    Inputs inputs;
+    writer.btnSetRegPathClick(inputs);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ("The FSX Registry entry has been updated!\r\n\r\nUse the Get Path tab to verify the change.",
+        dialogs.shown.back().text);
+
+    DWORD type = 0;
+    EXPECT_EQ(std::string("C:\\FSX\\\0", 8), RawValue(HKEY_LOCAL_MACHINE, "SetupPath", &type));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
+    EXPECT_EQ(std::string("E:\\\0", 4), RawValue(HKEY_LOCAL_MACHINE, "CDPath", &type));
+    EXPECT_EQ(static_cast<DWORD>(REG_SZ), type);
+    EXPECT_EQ(std::string("C:\\FSX\\\0", 8), RawValue(HKEY_CURRENT_USER, "AppPath", &type));
+
+    // Read back through the locator's raw reads.
+    EXPECT_EQ("C:\\FSX\\", MachineRead());
+    locator.GetFSXPath_CurrentUsr();
+    EXPECT_EQ("C:\\FSX\\", locator.CurrentFolder());
+}
+
+TEST(Win32Files, DirectoriesAreNotFilesAndFoldersEndInABackslash)
+{
+    Win32FileSystem files;
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, sizeof windows);
+    EXPECT_FALSE(files.FileExists(windows));
+    EXPECT_TRUE(files.FileExists(std::string(windows) + "\\regedit.exe"));
+    EXPECT_FALSE(files.FileExists(std::string(windows) + "\\no-such-file.exe"));
+    const std::string program = files.ProgramFolder();
+    ASSERT_FALSE(program.empty());
+    EXPECT_EQ('\\', program.back());
+    EXPECT_TRUE(files.FileExists(program + "app_registry_wine_test.exe"));
+    EXPECT_EQ('\\', files.TempFolder().back());
+}
+
+TEST(Win32System, ReportsTheScreenAndTheRegistryView)
+{
+    Win32SystemInfo system;
+    EXPECT_EQ(96, system.ScreenDpi());
+    // The prefix is 64-bit and this program 32-bit.
+    EXPECT_TRUE(system.IsWow64());
+    EXPECT_EQ("C:\\Caf\xe9?", system.ToAnsi(u"C:\\Caf\u00e9\u4e2d"));
+    EXPECT_FALSE(system.IsLeadByte('\\'));
+}
+
+} // namespace
+} // namespace folvane
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    for (int i = 1; i < argc; ++i)
+        folvane::gKeep = folvane::gKeep || std::strcmp(argv[i], "--keep") == 0;
+    return RUN_ALL_TESTS();
+}
