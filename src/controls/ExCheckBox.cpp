@@ -1,0 +1,432 @@
+// TExCheckItem and TExCheckBox.
+#include "controls/ExCheckBox.h"
+
+#include "controls/ExTheme.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/ImageList.h"
+
+namespace folvane {
+
+namespace {
+
+// The classic check mark's size when no image list draws the box.
+constexpr SIZE kSystemBoxSize { 13, 13 };
+
+bool Inside(const TControl& control, int x, int y)
+{
+    return x >= 0 && y >= 0 && x < control.ClientWidth() && y < control.ClientHeight();
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// TExCheckItem: properties
+// ---------------------------------------------------------------------------
+
+TExCheckItem::TExCheckItem(TComponent* owner)
+    : TExButtonControl(owner)
+{
+    SetBounds(Left(), Top(), 60, 17);
+    SetTabStop(true);
+    SetColor(clBtnFace);
+    Font().SetColor(clBtnText);
+    // The press remembers who held the capture before, so it captures itself;
+    // a fast second click is a click of its own.
+    SetCapturesMouse(false);
+    SetAcceptsDoubleClicks(false);
+}
+
+TExCheckItem::~TExCheckItem()
+{
+    if (images_) {
+        images_->UnRegisterChanges(this);
+        images_->RemoveFreeNotification(this);
+    }
+}
+
+void TExCheckItem::SetImages(TImageList* list)
+{
+    if (list == images_)
+        return;
+    if (images_) {
+        images_->UnRegisterChanges(this);
+        images_->RemoveFreeNotification(this);
+    }
+    images_ = list;
+    if (images_) {
+        images_->FreeNotification(this);
+        images_->RegisterChanges(this, [this] { ImagesChanged(); });
+    }
+    if (!IsLoading())
+        useImageList_ = images_ != nullptr;
+    ImagesChanged();
+}
+
+void TExCheckItem::SetUseImageList(bool value)
+{
+    if (value == useImageList_ || (value && !images_ && !IsLoading()))
+        return;
+    useImageList_ = value;
+    ImagesChanged();
+}
+
+void TExCheckItem::ImagesChanged()
+{
+    AdjustSize();
+    Invalidate();
+}
+
+void TExCheckItem::SetCheckMargin(int value)
+{
+    if (value < 0 || value == checkMargin_)
+        return;
+    checkMargin_ = value;
+    AdjustSize();
+    Invalidate();
+}
+
+void TExCheckItem::SetCheckAlignment(TAlignment value)
+{
+    if (value == checkAlignment_)
+        return;
+    checkAlignment_ = value;
+    Invalidate();
+}
+
+void TExCheckItem::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    AdjustSize();
+}
+
+void TExCheckItem::SetTextDrawType(TTextDrawType value)
+{
+    if (value == textDrawType_)
+        return;
+    textDrawType_ = value;
+    AdjustSize();
+    Invalidate();
+}
+
+void TExCheckItem::SetEndEllipsis(bool value)
+{
+    if (value == endEllipsis_)
+        return;
+    endEllipsis_ = value;
+    Invalidate();
+}
+
+void TExCheckItem::Loaded()
+{
+    TExButtonControl::Loaded();
+    if (useImageList_ && !images_)
+        useImageList_ = false;
+    AdjustSize();
+    Invalidate();
+}
+
+void TExCheckItem::Notification(TComponent* component, TOperation operation)
+{
+    TExButtonControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && images_ && component == images_) {
+        images_ = nullptr;
+        useImageList_ = false;
+        if (!IsDestroying())
+            ImagesChanged();
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Geometry and painting
+// ---------------------------------------------------------------------------
+
+SIZE TExCheckItem::ImageSize() const
+{
+    if (useImageList_ && images_)
+        return SIZE { images_->Width(), images_->Height() };
+    return kSystemBoxSize;
+}
+
+SIZE TExCheckItem::MeasureCaption(TCanvas& canvas) const
+{
+    SIZE size { 0, static_cast<int>(canvas.TextMetrics().tmHeight) };
+    if (!Caption().empty()) {
+        RECT r { 0, 0, 0, 0 };
+        canvas.DrawText(Caption(), r, DT_CALCRECT | DT_SINGLELINE);
+        size.cx = r.right - r.left;
+    }
+    return size;
+}
+
+void TExCheckItem::AdjustSize()
+{
+    if (!autoSize_ || IsLoading() || !HandleAllocated())
+        return;
+    HDC dc = GetDC(ExistingHandle());
+    SIZE text;
+    {
+        TCanvas canvas(dc);
+        canvas.SetFont(Font());
+        text = MeasureCaption(canvas);
+    }
+    ReleaseDC(ExistingHandle(), dc);
+    const SIZE image = ImageSize();
+    const CheckBoxSize size = CheckBoxAutoSize(image.cx, image.cy, checkMargin_, text.cx, text.cy, textDrawType_);
+    if (size.width != Width() || size.height != Height())
+        SetBounds(Left(), Top(), size.width, size.height);
+}
+
+void TExCheckItem::Paint(TCanvas& canvas)
+{
+    canvas.SetFont(Font());
+    PaintBackground(canvas);
+
+    const SIZE image = ImageSize();
+    const int x = CheckBoxImageLeft(ClientWidth(), image.cx, BoxAtLeft());
+    const int y = CheckBoxImageTop(ClientHeight(), image.cy);
+    DrawBox(canvas, x, y, image);
+
+    const SIZE text = MeasureCaption(canvas);
+    const LayoutRect r
+        = CheckBoxCaptionRect(ClientWidth(), ClientHeight(), image.cx, checkMargin_, BoxAtLeft(), text.cy);
+    const RECT area { r.left, r.top, r.right, r.bottom };
+    if (Caption().empty())
+        return;
+    DrawCaption(canvas, area);
+    if (Focused() && EnabledInParents()) {
+        RECT focus { area.left, area.top, std::min(area.left + text.cx, area.right), area.top + text.cy };
+        InflateRect(&focus, 1, 1);
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Font().SetColor(Font().Color());
+        canvas.DrawFocusRect(focus);
+    }
+}
+
+void TExCheckItem::DrawBox(TCanvas& canvas, int x, int y, SIZE size)
+{
+    const int index = ImageIndex();
+    if (useImageList_ && images_) {
+        // Always the enabled form: the list holds its own disabled images.
+        images_->Draw(canvas, x, y, index, true);
+        return;
+    }
+    const int look = index / 2; // 0 unchecked, 1 checked, 2 grayed
+    const bool disabled = !EnabledInParents();
+    RECT box { x, y, x + size.cx, y + size.cy };
+    if (ThemedDrawing() && HandleAllocated()) {
+        const int state = 1 + 4 * look + (disabled ? 3 : PressedInside() ? 2 : MouseInside() ? 1 : 0);
+        canvas.Refresh();
+        if (DrawThemePart(ExistingHandle(), canvas.Handle(), L"BUTTON", kThemeCheckBox, state, box))
+            return;
+    }
+    UINT flags = DFCS_BUTTONCHECK;
+    if (look == 1)
+        flags |= DFCS_CHECKED;
+    else if (look == 2)
+        flags = DFCS_BUTTON3STATE | DFCS_CHECKED;
+    if (disabled)
+        flags |= DFCS_INACTIVE;
+    if (PressedInside())
+        flags |= DFCS_PUSHED;
+    canvas.Refresh();
+    DrawFrameControl(canvas.Handle(), &box, DFC_BUTTON, flags);
+}
+
+void TExCheckItem::DrawCaption(TCanvas& canvas, const RECT& area)
+{
+    const UINT flags = DT_SINGLELINE | DT_LEFT | DT_TOP | (endEllipsis_ ? DT_END_ELLIPSIS : 0);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    auto draw = [&](int dx, int dy, TColor color) {
+        RECT r = area;
+        OffsetRect(&r, dx, dy);
+        canvas.Font().SetColor(color);
+        canvas.DrawText(Caption(), r, flags);
+    };
+    const TColor color = Font().Color();
+    if (!EnabledInParents()) {
+        draw(1, 1, clBtnHighlight);
+        draw(0, 0, clBtnShadow);
+        return;
+    }
+    switch (textDrawType_) {
+    case TTextDrawType::tdtNormal:
+        break;
+    case TTextDrawType::tdtShadowed:
+        draw(2, 2, clBtnShadow);
+        break;
+    case TTextDrawType::tdtRaised:
+        draw(-1, -1, clBtnHighlight);
+        break;
+    }
+    draw(0, 0, color);
+}
+
+// ---------------------------------------------------------------------------
+// Input
+// ---------------------------------------------------------------------------
+
+void TExCheckItem::Click()
+{
+    if (readOnly_)
+        return;
+    Toggle();
+    Changed();
+    TExButtonControl::Click();
+}
+
+void TExCheckItem::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TExButtonControl::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft || !EnabledInParents())
+        return;
+    HWND self = Handle();
+    HWND holder = GetCapture();
+    previousCapture_ = holder != self ? holder : nullptr;
+    pressed_ = true;
+    pointerInside_ = true;
+    SetCapture(self);
+    Invalidate();
+}
+
+void TExCheckItem::MouseMove(TShiftState shift, int x, int y)
+{
+    TExButtonControl::MouseMove(shift, x, y);
+    if (!pressed_)
+        return;
+    const bool inside = Inside(*this, x, y);
+    if (inside != pointerInside_) {
+        pointerInside_ = inside;
+        Invalidate();
+    }
+}
+
+void TExCheckItem::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    // The toolkit has already called Click() for a release inside.
+    TExButtonControl::MouseUp(button, shift, x, y);
+    if (button != TMouseButton::mbLeft || !pressed_)
+        return;
+    pressed_ = false;
+    pointerInside_ = false;
+    HWND previous = previousCapture_;
+    previousCapture_ = nullptr;
+    if (Inside(*this, x, y)) {
+        if (CanFocus())
+            SetFocus();
+    } else if (previous && IsWindow(previous)) {
+        SetCapture(previous);
+    } else if (GetCapture() == ExistingHandle()) {
+        ReleaseCapture();
+    }
+    Invalidate();
+}
+
+void TExCheckItem::CancelMode()
+{
+    TExButtonControl::CancelMode();
+    if (!pressed_)
+        return;
+    pressed_ = false;
+    pointerInside_ = false;
+    previousCapture_ = nullptr;
+    Invalidate();
+}
+
+void TExCheckItem::KeyDown(std::uint16_t& key, TShiftState shift)
+{
+    TExButtonControl::KeyDown(key, shift);
+    if (key == VK_SPACE && (shift & (ssShift | ssAlt | ssCtrl)) == 0) {
+        Click();
+        key = 0;
+    }
+}
+
+bool TExCheckItem::DialogChar(char ch, TShiftState shift)
+{
+    if ((shift & ssAlt) && IsAccelerator(ch) && CanFocus()) {
+        SetFocus();
+        Click();
+        return true;
+    }
+    return TExButtonControl::DialogChar(ch, shift);
+}
+
+void TExCheckItem::DoEnter()
+{
+    TExButtonControl::DoEnter();
+    Invalidate();
+}
+
+void TExCheckItem::DoExit()
+{
+    TExButtonControl::DoExit();
+    Invalidate();
+}
+
+void TExCheckItem::EnabledChanged()
+{
+    TExButtonControl::EnabledChanged();
+    Invalidate();
+}
+
+void TExCheckItem::FontChanged()
+{
+    TExButtonControl::FontChanged();
+    AdjustSize();
+    Invalidate();
+}
+
+void TExCheckItem::CaptionChanged()
+{
+    AdjustSize();
+    Invalidate();
+}
+
+void TExCheckItem::HandleCreated()
+{
+    TExButtonControl::HandleCreated();
+    AdjustSize();
+}
+
+// ---------------------------------------------------------------------------
+// TExCheckBox
+// ---------------------------------------------------------------------------
+
+TExCheckBox::TExCheckBox(TComponent* owner)
+    : TExCheckItem(owner)
+{
+}
+
+void TExCheckBox::SetState(TCheckBoxState value)
+{
+    if (value == state_ || (value == TCheckBoxState::cbGrayed && !allowGrayed_))
+        return;
+    state_ = value;
+    Invalidate();
+}
+
+void TExCheckBox::SetAllowGrayed(bool value)
+{
+    if (value == allowGrayed_)
+        return;
+    allowGrayed_ = value;
+    if (!allowGrayed_ && state_ == TCheckBoxState::cbGrayed) {
+        state_ = TCheckBoxState::cbUnchecked;
+        Invalidate();
+    }
+}
+
+int TExCheckBox::ImageIndex() const
+{
+    return CheckBoxImageIndex(state_, !EnabledInParents(), PressedInside());
+}
+
+void TExCheckBox::Toggle()
+{
+    state_ = NextCheckBoxState(state_, allowGrayed_);
+    Invalidate();
+}
+
+} // namespace folvane

@@ -1,0 +1,621 @@
+// TCustomExGraphicButton and TExGraphicButton.
+#include "controls/ExGraphicButton.h"
+
+#include "controls/ExTheme.h"
+#include "toolkit/Form.h"
+#include "toolkit/WinControl.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/GdiObjects.h"
+#include "toolkit/graphics/ImageList.h"
+
+#include <algorithm>
+
+namespace folvane {
+
+namespace {
+
+// ROP that keeps the destination where the source is 1 and paints the brush
+// where it is 0 (PSDPxax).
+constexpr DWORD kBrushThroughMask = 0x00B8074A;
+// Destination AND NOT source: clears the destination where the source is 1.
+constexpr DWORD kClearWhereSet = 0x00220326;
+
+// A glyph ready to draw: transparent pixels black in `image`, white in the
+// 1-bit `mask`, so that AND with the mask then OR with the image composes it.
+struct MaskedPicture {
+    TBitmap image;
+    TBitmap mask;
+};
+
+// Blits a 1-bit mask so that its 1 bits read as all-ones and 0 bits as zeros.
+void MonoColours(HDC dc)
+{
+    SetBkColor(dc, RGB(255, 255, 255));
+    SetTextColor(dc, RGB(0, 0, 0));
+}
+
+// `source` scaled to `size` (or itself when it already has it).
+const TBitmap& Scaled(const TBitmap& source, SIZE size, TBitmap& scratch)
+{
+    if (source.Width() == size.cx && source.Height() == size.cy)
+        return source;
+    scratch.SetPixelFormat(source.PixelFormat());
+    if (source.BitsPerPixel() == 1)
+        scratch.SetPalette({ 0x000000, 0xFFFFFF });
+    scratch.SetSize(size.cx, size.cy);
+    SetStretchBltMode(scratch.DC(), COLORONCOLOR);
+    StretchBlt(scratch.DC(), 0, 0, size.cx, size.cy, source.DC(), 0, 0, source.Width(), source.Height(), SRCCOPY);
+    return scratch;
+}
+
+void DrawMasked(TCanvas& canvas, const RECT& at, const MaskedPicture& picture)
+{
+    const SIZE size { at.right - at.left, at.bottom - at.top };
+    if (size.cx <= 0 || size.cy <= 0)
+        return;
+    TBitmap imageScratch, maskScratch;
+    const TBitmap& image = Scaled(picture.image, size, imageScratch);
+    const TBitmap& mask = Scaled(picture.mask, size, maskScratch);
+    canvas.Refresh();
+    HDC dc = canvas.Handle();
+    const COLORREF oldBk = GetBkColor(dc);
+    const COLORREF oldText = GetTextColor(dc);
+    MonoColours(dc);
+    BitBlt(dc, at.left, at.top, size.cx, size.cy, mask.DC(), 0, 0, SRCAND);
+    BitBlt(dc, at.left, at.top, size.cx, size.cy, image.DC(), 0, 0, SRCPAINT);
+    SetBkColor(dc, oldBk);
+    SetTextColor(dc, oldText);
+}
+
+// Paints the opaque shape of `mask` in one colour.
+void DrawShape(TCanvas& canvas, const RECT& at, const TBitmap& sourceMask, TColor color)
+{
+    const SIZE size { at.right - at.left, at.bottom - at.top };
+    if (size.cx <= 0 || size.cy <= 0)
+        return;
+    TBitmap scratch;
+    const TBitmap& mask = Scaled(sourceMask, size, scratch);
+    canvas.Refresh();
+    HDC dc = canvas.Handle();
+    TOwnedBrush brush(CreateSolidBrush(ColorToRGB(color)));
+    const HGDIOBJ oldBrush = SelectObject(dc, brush.Get());
+    const COLORREF oldBk = GetBkColor(dc);
+    const COLORREF oldText = GetTextColor(dc);
+    MonoColours(dc);
+    BitBlt(dc, at.left, at.top, size.cx, size.cy, mask.DC(), 0, 0, kBrushThroughMask);
+    SetBkColor(dc, oldBk);
+    SetTextColor(dc, oldText);
+    SelectObject(dc, oldBrush);
+}
+
+// Image `index` of a glyph strip, its bottom-left colour transparent.
+bool CutGlyph(const TBitmap& strip, int count, int index, MaskedPicture& out)
+{
+    if (strip.Empty() || count < 1)
+        return false;
+    const int width = strip.Width() / count;
+    const int height = strip.Height();
+    if (width <= 0)
+        return false;
+    out.image.SetPixelFormat(TPixelFormat::pf32bit);
+    out.image.SetSize(width, height);
+    BitBlt(out.image.DC(), 0, 0, width, height, strip.DC(), index * width, 0, SRCCOPY);
+    out.mask.AssignMask(out.image, out.image.Pixel(0, height - 1));
+    MonoColours(out.image.DC());
+    BitBlt(out.image.DC(), 0, 0, width, height, out.mask.DC(), 0, 0, kClearWhereSet);
+    return true;
+}
+
+// Two-pixel-line frame helper: top and left in one colour, bottom and right
+// in another.
+void Ring(TCanvas& canvas, const RECT& r, TColor topLeft, TColor bottomRight)
+{
+    if (r.right - r.left < 1 || r.bottom - r.top < 1)
+        return;
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(topLeft);
+    canvas.FillRect(RECT { r.left, r.top, r.right - 1, r.top + 1 });
+    canvas.FillRect(RECT { r.left, r.top, r.left + 1, r.bottom - 1 });
+    canvas.Brush().SetColor(bottomRight);
+    canvas.FillRect(RECT { r.left, r.bottom - 1, r.right, r.bottom });
+    canvas.FillRect(RECT { r.right - 1, r.top, r.right, r.bottom });
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------
+// Properties
+// ---------------------------------------------------------------------------
+
+TCustomExGraphicButton::TCustomExGraphicButton(TComponent* owner)
+    : TGraphicControl(owner)
+{
+    SetBounds(Left(), Top(), 75, 25);
+    SetColor(clBtnFace);
+    Font().SetColor(clBtnText);
+    // Quick presses are each a click of their own.
+    SetAcceptsDoubleClicks(false);
+    glyph_.OnChange = [this] { Invalidate(); };
+}
+
+TCustomExGraphicButton::~TCustomExGraphicButton()
+{
+    for (TImageList* list : linked_) {
+        list->UnRegisterChanges(this);
+        list->RemoveFreeNotification(this);
+    }
+}
+
+void TCustomExGraphicButton::SetList(ListSlot slot, TImageList* list)
+{
+    if (lists_[slot] == list)
+        return;
+    lists_[slot] = list;
+    SyncListLinks();
+    Changed();
+}
+
+// One change registration and one free notification per distinct list, so
+// that a list serving two roles is not unlinked while still used.
+void TCustomExGraphicButton::SyncListLinks()
+{
+    std::vector<TImageList*> wanted;
+    for (TImageList* list : lists_)
+        if (list && std::find(wanted.begin(), wanted.end(), list) == wanted.end())
+            wanted.push_back(list);
+    for (TImageList* list : linked_)
+        if (std::find(wanted.begin(), wanted.end(), list) == wanted.end()) {
+            list->UnRegisterChanges(this);
+            list->RemoveFreeNotification(this);
+        }
+    for (TImageList* list : wanted)
+        if (std::find(linked_.begin(), linked_.end(), list) == linked_.end()) {
+            list->FreeNotification(this);
+            list->RegisterChanges(this, [this] { Changed(); });
+        }
+    linked_ = std::move(wanted);
+}
+
+void TCustomExGraphicButton::Notification(TComponent* component, TOperation operation)
+{
+    TGraphicControl::Notification(component, operation);
+    if (operation != TOperation::opRemove)
+        return;
+    bool dropped = false;
+    for (TImageList*& list : lists_)
+        if (list && list == component) {
+            list = nullptr;
+            dropped = true;
+        }
+    if (!dropped)
+        return;
+    linked_.erase(std::remove(linked_.begin(), linked_.end(), component), linked_.end());
+    if (!IsDestroying())
+        Changed();
+}
+
+void TCustomExGraphicButton::Changed()
+{
+    if (!IsLoading())
+        Invalidate();
+}
+
+void TCustomExGraphicButton::SetUseImageList(bool value)
+{
+    if (value == useImageList_)
+        return;
+    useImageList_ = value;
+    Changed();
+}
+
+void TCustomExGraphicButton::SetImageIndex(int value)
+{
+    if (value == imageIndex_)
+        return;
+    imageIndex_ = value;
+    Changed();
+}
+
+void TCustomExGraphicButton::SetGlyph(const TBitmap& bitmap)
+{
+    glyph_.Assign(bitmap);
+    Changed();
+}
+
+void TCustomExGraphicButton::SetNumGlyphs(int value)
+{
+    if (value < 1 || value > 4 || value == numGlyphs_)
+        return;
+    numGlyphs_ = value;
+    Changed();
+}
+
+void TCustomExGraphicButton::SetCaption(const std::wstring& value)
+{
+    if (value == caption_)
+        return;
+    caption_ = value;
+    Changed();
+}
+
+#define FOLVANE_BUTTON_SETTER(Name, Type, field)                                                                       \
+    void TCustomExGraphicButton::Set##Name(Type value)                                                                 \
+    {                                                                                                                  \
+        if (value == field)                                                                                            \
+            return;                                                                                                    \
+        field = value;                                                                                                 \
+        Changed();                                                                                                     \
+    }
+
+FOLVANE_BUTTON_SETTER(Layout, TButtonLayout, layout_)
+FOLVANE_BUTTON_SETTER(Margin, int, margin_)
+FOLVANE_BUTTON_SETTER(Spacing, int, spacing_)
+FOLVANE_BUTTON_SETTER(ShowBorder, bool, showBorder_)
+FOLVANE_BUTTON_SETTER(Flat, bool, flat_)
+FOLVANE_BUTTON_SETTER(ThinFrame, bool, thinFrame_)
+FOLVANE_BUTTON_SETTER(OldStyled, bool, oldStyled_)
+FOLVANE_BUTTON_SETTER(AdjustSpaceForGlyph, bool, adjustSpace_)
+FOLVANE_BUTTON_SETTER(Transparent, bool, transparent_)
+FOLVANE_BUTTON_SETTER(UseXPThemes, bool, useXPThemes_)
+#undef FOLVANE_BUTTON_SETTER
+
+void TCustomExGraphicButton::SetDown(bool value)
+{
+    if (value == down_)
+        return;
+    down_ = value;
+    if (down_ && groupIndex_ != 0 && Parent()) {
+        // Latching in a group: the other buttons of the group come up.
+        for (int i = 0; i < Parent()->ControlCount(); ++i) {
+            auto* other = dynamic_cast<TCustomExGraphicButton*>(Parent()->Controls(i));
+            if (other && other != this && other->groupIndex_ == groupIndex_)
+                other->SetDown(false);
+        }
+    }
+    Changed();
+}
+
+void TCustomExGraphicButton::Loaded()
+{
+    TGraphicControl::Loaded();
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// State
+// ---------------------------------------------------------------------------
+
+bool TCustomExGraphicButton::Pressed() const
+{
+    return (tracking_ && trackInside_) || down_;
+}
+
+TExButtonLook TCustomExGraphicButton::Look() const
+{
+    if (!EnabledInParents())
+        return TExButtonLook::bsDisabled;
+    if (tracking_ && trackInside_)
+        return TExButtonLook::bsDown;
+    if (down_)
+        return groupIndex_ != 0 ? TExButtonLook::bsExclusive : TExButtonLook::bsDown;
+    return TExButtonLook::bsUp;
+}
+
+TImageList* TCustomExGraphicButton::CurrentList(bool* shifted) const
+{
+    if (shifted)
+        *shifted = false;
+    if (!useImageList_)
+        return nullptr;
+    if (Look() == TExButtonLook::bsDisabled)
+        return lists_[kDisabled] ? lists_[kDisabled] : lists_[kNormal];
+    TImageList* current = hot_ && lists_[kHot] ? lists_[kHot] : lists_[kNormal];
+    if (!Pressed())
+        return current;
+    if (lists_[kDown]) {
+        if (shifted)
+            *shifted = lists_[kDown] == lists_[kNormal];
+        return lists_[kDown];
+    }
+    if (shifted)
+        *shifted = true;
+    return current;
+}
+
+bool TCustomExGraphicButton::InsideClient(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < Width() && y < Height();
+}
+
+// ---------------------------------------------------------------------------
+// Mouse
+// ---------------------------------------------------------------------------
+
+void TCustomExGraphicButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft || !EnabledInParents())
+        return;
+    tracking_ = true;
+    trackInside_ = true;
+    Invalidate();
+}
+
+void TCustomExGraphicButton::MouseMove(TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseMove(shift, x, y);
+    if (!tracking_)
+        return;
+    const bool inside = InsideClient(x, y);
+    if (inside != trackInside_) {
+        trackInside_ = inside;
+        Invalidate();
+    }
+}
+
+void TCustomExGraphicButton::EndTracking(bool inside)
+{
+    tracking_ = false;
+    trackInside_ = false;
+    mouseOver_ = inside;
+    if (!inside)
+        hot_ = false;
+    Invalidate();
+}
+
+void TCustomExGraphicButton::ApplyLatching()
+{
+    if (isSwitch_)
+        SetDown(!down_);
+    else if (groupIndex_ != 0)
+        SetDown(down_ && allowAllUp_ ? false : true);
+}
+
+void TCustomExGraphicButton::Click()
+{
+    // The toolkit calls Click() for a release inside before MouseUp: the
+    // press ends here, and a latching button changes before the click.
+    if (tracking_) {
+        EndTracking(true);
+        ApplyLatching();
+    }
+    if (TForm* form = ParentForm())
+        form->SetModalResult(modalResult_);
+    TGraphicControl::Click();
+    Invalidate();
+}
+
+void TCustomExGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TGraphicControl::MouseUp(button, shift, x, y);
+    if (button == TMouseButton::mbLeft && tracking_)
+        EndTracking(InsideClient(x, y));
+}
+
+void TCustomExGraphicButton::MouseEnter()
+{
+    TGraphicControl::MouseEnter();
+    if (!EnabledInParents())
+        return;
+    mouseOver_ = true;
+    hot_ = true;
+    Invalidate();
+}
+
+void TCustomExGraphicButton::MouseLeave()
+{
+    TGraphicControl::MouseLeave();
+    mouseOver_ = false;
+    if (!tracking_)
+        hot_ = false;
+    Invalidate();
+}
+
+void TCustomExGraphicButton::CancelMode()
+{
+    TGraphicControl::CancelMode();
+    if (!tracking_)
+        return;
+    tracking_ = false;
+    trackInside_ = false;
+    Invalidate();
+}
+
+void TCustomExGraphicButton::EnabledChanged()
+{
+    TGraphicControl::EnabledChanged();
+    if (!Enabled()) {
+        tracking_ = false;
+        hot_ = false;
+        mouseOver_ = false;
+    }
+    Invalidate();
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+// ---------------------------------------------------------------------------
+
+void TCustomExGraphicButton::PaintFrame(TCanvas& canvas, TExButtonLook look)
+{
+    const bool pressed = look == TExButtonLook::bsDown || look == TExButtonLook::bsExclusive;
+    if (!showBorder_ || (flat_ && !mouseOver_ && !pressed))
+        return;
+    FrameShades s { clBtnHighlight, clBtnFace, clBtnShadow, cl3DDkShadow };
+    if (Color() != clBtnFace)
+        s = ShadesFromFace(ColorToRGB(Color()));
+    RECT outer = ClientRect();
+    RECT inner = outer;
+    InflateRect(&inner, -1, -1);
+    if (pressed) {
+        Ring(canvas, outer, s.shadow, s.highlight);
+        if (!thinFrame_)
+            Ring(canvas, inner, s.darkShadow, s.face);
+    } else if (mouseOver_ || oldStyled_) {
+        Ring(canvas, outer, s.highlight, s.darkShadow);
+        if (!thinFrame_)
+            Ring(canvas, inner, s.face, s.shadow);
+    } else {
+        Ring(canvas, outer, s.highlight, s.shadow);
+        if (!thinFrame_)
+            Ring(canvas, inner, s.face, s.face);
+    }
+}
+
+SIZE TCustomExGraphicButton::GlyphSize() const
+{
+    if (useImageList_) {
+        const TImageList* list = CurrentList();
+        return list ? SIZE { list->Width(), list->Height() } : SIZE { 0, 0 };
+    }
+    if (glyph_.Empty())
+        return SIZE { 0, 0 };
+    return SIZE { glyph_.Width() / numGlyphs_, glyph_.Height() };
+}
+
+void TCustomExGraphicButton::PaintImageListGlyph(TCanvas& canvas, const RECT& at, TExButtonLook look)
+{
+    TImageList* list = CurrentList();
+    if (!list || imageIndex_ < 0 || imageIndex_ >= list->Count())
+        return;
+    MaskedPicture picture;
+    if (!list->GetImages(imageIndex_, picture.image, picture.mask))
+        return;
+    if (look == TExButtonLook::bsDisabled && !lists_[kDisabled]) {
+        RECT shifted = at;
+        OffsetRect(&shifted, 1, 1);
+        DrawShape(canvas, shifted, picture.mask, clBtnHighlight);
+        DrawShape(canvas, at, picture.mask, clBtnShadow);
+        return;
+    }
+    const bool unscaled = at.right - at.left == list->Width() && at.bottom - at.top == list->Height();
+    if (unscaled) {
+        list->DrawWithBackground(canvas, at.left, at.top, imageIndex_, transparent_ ? clNone : Color(), true);
+        return;
+    }
+    DrawMasked(canvas, at, picture);
+}
+
+void TCustomExGraphicButton::PaintBitmapGlyph(TCanvas& canvas, const RECT& at, TExButtonLook look)
+{
+    if (glyph_.Empty())
+        return;
+    const int available = numGlyphs_;
+    int index = 0;
+    switch (look) {
+    case TExButtonLook::bsUp:
+        index = 0;
+        break;
+    case TExButtonLook::bsDisabled:
+        index = 1;
+        break;
+    case TExButtonLook::bsDown:
+        index = numGlyphs_ < 3 ? 0 : 2;
+        break;
+    case TExButtonLook::bsExclusive:
+        index = 3;
+        break;
+    }
+    if (index >= available)
+        index = 0;
+    MaskedPicture picture;
+    if (!CutGlyph(glyph_, numGlyphs_, index, picture))
+        return;
+    if (look == TExButtonLook::bsDisabled && available == 1) {
+        // No disabled image of its own: an embossed shape.
+        RECT shifted = at;
+        OffsetRect(&shifted, 1, 1);
+        DrawShape(canvas, shifted, picture.mask, clBtnHighlight);
+        DrawShape(canvas, at, picture.mask, clBtnShadow);
+        return;
+    }
+    DrawMasked(canvas, at, picture);
+}
+
+void TCustomExGraphicButton::PaintCaption(TCanvas& canvas, const RECT& at, TExButtonLook look)
+{
+    if (caption_.empty())
+        return;
+    const UINT flags = DT_SINGLELINE | DT_LEFT | DT_TOP;
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    RECT r = at;
+    if (look == TExButtonLook::bsDisabled) {
+        OffsetRect(&r, 1, 1);
+        canvas.Font().SetColor(clBtnHighlight);
+        canvas.DrawText(caption_, r, flags);
+        r = at;
+        canvas.Font().SetColor(clBtnShadow);
+        canvas.DrawText(caption_, r, flags);
+        return;
+    }
+    canvas.Font().SetColor(Font().Color());
+    canvas.DrawText(caption_, r, flags);
+}
+
+void TCustomExGraphicButton::Paint(TCanvas& canvas)
+{
+    const TExButtonLook look = Look();
+    const bool pressed = look == TExButtonLook::bsDown || look == TExButtonLook::bsExclusive;
+    canvas.SetFont(Font());
+
+    bool themed = false;
+    if (useXPThemes_ && showBorder_ && (!flat_ || mouseOver_ || pressed) && Parent() && Parent()->HandleAllocated()) {
+        const int state = look == TExButtonLook::bsDisabled ? kThemePushDisabled
+            : pressed                                       ? kThemePushPressed
+            : mouseOver_                                    ? kThemePushHot
+                                                            : kThemePushNormal;
+        canvas.Refresh();
+        themed = DrawThemePart(Parent()->Handle(), canvas.Handle(), L"BUTTON", kThemePushButton, state, ClientRect());
+    }
+    if (!themed) {
+        if (!transparent_) {
+            canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+            canvas.Brush().SetColor(Color());
+            canvas.FillRect(ClientRect());
+        }
+        PaintFrame(canvas, look);
+    }
+
+    GlyphLayoutInput in;
+    in.clientWidth = Width();
+    in.clientHeight = Height();
+    in.adjustSpaceForGlyph = adjustSpace_;
+    in.thinFrame = thinFrame_;
+    const SIZE glyph = GlyphSize();
+    in.glyphWidth = glyph.cx;
+    in.glyphHeight = glyph.cy;
+    if (!caption_.empty()) {
+        RECT measured { 0, 0, 0, 0 };
+        canvas.DrawText(caption_, measured, DT_CALCRECT | DT_SINGLELINE);
+        in.captionWidth = measured.right - measured.left;
+        in.captionHeight = measured.bottom - measured.top;
+    }
+    in.layout = layout_;
+    in.margin = margin_;
+    in.spacing = spacing_;
+    const GlyphLayout layout = LayoutGlyph(in);
+
+    int offset = 0;
+    if (useImageList_) {
+        bool shifted = false;
+        CurrentList(&shifted);
+        offset = shifted ? 1 : 0;
+    } else if (pressed && numGlyphs_ < 2) {
+        offset = 1;
+    }
+    RECT glyphAt { layout.glyph.left + offset, layout.glyph.top + offset, layout.glyph.right + offset,
+        layout.glyph.bottom + offset };
+    if (useImageList_)
+        PaintImageListGlyph(canvas, glyphAt, look);
+    else
+        PaintBitmapGlyph(canvas, glyphAt, look);
+    PaintCaption(
+        canvas, RECT { layout.caption.left, layout.caption.top, layout.caption.right, layout.caption.bottom }, look);
+}
+
+TExGraphicButton::TExGraphicButton(TComponent* owner)
+    : TCustomExGraphicButton(owner)
+{
+}
+
+} // namespace folvane
