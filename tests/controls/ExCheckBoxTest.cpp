@@ -5,6 +5,7 @@
 #include "controls/ExCheckBox.h"
 #include "controls/ExImageList.h"
 #include "toolkit/Form.h"
+#include "toolkit/LoadingScope.h"
 #include "toolkit/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
@@ -275,6 +276,45 @@ TEST_F(ControlsExCheckBox, DestroyedListIsDropped)
     EXPECT_FALSE(box->UseImageList());
     box->SetUseImageList(true); // no list: stays off
     EXPECT_FALSE(box->UseImageList());
+}
+
+TEST_F(ControlsExCheckBox, LoadingKeepsUseImageListAsStored)
+{
+    // Stored UseImageList with the list attached at the end stays on.
+    TExCheckBox* stored = nullptr;
+    {
+        TLoadingScope scope;
+        stored = new TExCheckBox(form);
+        stored->SetParent(form);
+        stored->SetUseImageList(true);
+        EXPECT_TRUE(stored->UseImageList());
+        scope.Attach([&] { stored->SetImages(images); });
+        scope.Finish();
+    }
+    EXPECT_TRUE(stored->UseImageList());
+    EXPECT_EQ(stored->ImageIndex(), 0);
+
+    // A list without the flag leaves it off; the flag without a list is cleared.
+    TExCheckBox* listOnly = nullptr;
+    TExCheckBox* flagOnly = nullptr;
+    {
+        TLoadingScope scope;
+        listOnly = new TExCheckBox(form);
+        flagOnly = new TExCheckBox(form);
+        flagOnly->SetUseImageList(true);
+        scope.Attach([&] { listOnly->SetImages(images); });
+        scope.Finish();
+    }
+    EXPECT_FALSE(listOnly->UseImageList());
+    EXPECT_FALSE(flagOnly->UseImageList());
+    // Outside loading, assigning and removing the list switches the flag.
+    flagOnly->SetImages(images);
+    EXPECT_TRUE(flagOnly->UseImageList());
+    flagOnly->SetImages(nullptr);
+    EXPECT_FALSE(flagOnly->UseImageList());
+    delete stored;
+    delete listOnly;
+    delete flagOnly;
 }
 
 } // namespace

@@ -321,6 +321,20 @@ TEST_F(ControlsExGraphicButton, BitmapGlyphsAndSwitching)
     EXPECT_FALSE(button->Down());
 }
 
+TEST_F(ControlsExGraphicButton, ListChangesRepaintTheButton)
+{
+    form->Update();
+    ValidateRect(form->Handle(), nullptr);
+    lists[0]->Delete(0);
+    RECT dirty {};
+    ASSERT_TRUE(GetUpdateRect(form->Handle(), &dirty, FALSE));
+    EXPECT_EQ(dirty.left, 567);
+    EXPECT_EQ(dirty.top, 6);
+    TBitmap picture;
+    Snapshot(*button, picture);
+    EXPECT_EQ(Hex(picture.Pixel(10, 10)), Hex(kBand)); // nothing left to draw
+}
+
 TEST_F(ControlsExGraphicButton, DestroyedListsAreDropped)
 {
     button->SetHotImages(button->Images()); // one list in two roles
