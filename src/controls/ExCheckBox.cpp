@@ -4,6 +4,7 @@
 #include "controls/ExTheme.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/graphics/MemoryCanvas.h"
 
 namespace folvane {
 
@@ -178,8 +179,12 @@ void TExCheckItem::AdjustSize()
         SetBounds(Left(), Top(), size.width, size.height);
 }
 
-void TExCheckItem::Paint(TCanvas& canvas)
+void TExCheckItem::Paint(TCanvas& target)
 {
+    // Drawn off screen and copied in one step even when the window paints
+    // straight to the screen (DoubleBuffered off).
+    TMemoryCanvas buffer(target, ClientRect());
+    TCanvas& canvas = buffer.Canvas();
     canvas.SetFont(Font());
     PaintBackground(canvas);
 

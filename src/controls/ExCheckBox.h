@@ -57,7 +57,7 @@ protected:
     // Runs after a user toggle, before OnClick.
     virtual void Changed() { }
 
-    void Paint(TCanvas& canvas) override;
+    void Paint(TCanvas& target) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -7,6 +7,7 @@
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/GdiObjects.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/graphics/MemoryCanvas.h"
 
 #include <algorithm>
 
@@ -552,8 +553,13 @@ void TCustomExGraphicButton::PaintCaption(TCanvas& canvas, const RECT& at, TExBu
     canvas.DrawText(caption_, r, flags);
 }
 
-void TCustomExGraphicButton::Paint(TCanvas& canvas)
+void TCustomExGraphicButton::Paint(TCanvas& target)
 {
+    // An off-screen copy of what lies under the button, drawn on and copied
+    // back in one step.
+    TMemoryCanvas buffer(target, ClientRect());
+    buffer.CopyFromTarget();
+    TCanvas& canvas = buffer.Canvas();
     const TExButtonLook look = Look();
     const bool pressed = look == TExButtonLook::bsDown || look == TExButtonLook::bsExclusive;
     canvas.SetFont(Font());

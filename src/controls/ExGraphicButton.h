@@ -102,7 +102,7 @@ public:
     void Loaded() override;
 
 protected:
-    void Paint(TCanvas& canvas) override;
+    void Paint(TCanvas& target) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

@@ -265,6 +265,18 @@ TEST_F(ControlsExCheckBox, CaptionBesideTheBoxAndAutoSize)
     EXPECT_GT(shadowPixels, 20);
 }
 
+TEST_F(ControlsExCheckBox, TransparentShowsTheParent)
+{
+    box->SetColor(clYellow);
+    TBitmap picture;
+    Snapshot(*box, picture);
+    EXPECT_EQ(Hex(picture.Pixel(box->Width() - 1, 0)), Hex(clYellow));
+    box->SetTransparent(true);
+    Snapshot(*box, picture);
+    EXPECT_EQ(Hex(picture.Pixel(box->Width() - 1, 0)), Hex(clWhite));
+    EXPECT_EQ(ShownImage(*box), 0);
+}
+
 TEST_F(ControlsExCheckBox, DestroyedListIsDropped)
 {
     delete images;
