@@ -71,6 +71,55 @@ TEST_F(ControlsExImageList, WrittenListReadsBackWithSamePixelsAndMasks)
     EXPECT_EQ(again, stream);
 }
 
+std::vector<std::uint8_t> ReadAsset(const std::string& name)
+{
+    std::vector<std::uint8_t> bytes;
+    if (FILE* f = std::fopen((std::string(FOLVANE_ASSET_DIR) + "/" + name).c_str(), "rb")) {
+        int c;
+        while ((c = std::fgetc(f)) != EOF)
+            bytes.push_back(static_cast<std::uint8_t>(c));
+        std::fclose(f);
+    }
+    return bytes;
+}
+
+TEST_F(ControlsExImageList, ProgramListsReadWriteAndReadAgain)
+{
+    struct Stored {
+        const char* file;
+        int width;
+        int height;
+    };
+    for (const Stored& s : { Stored { "ImgListClose.bin", 30, 22 }, Stored { "ImgListCloseHot.bin", 30, 22 },
+             Stored { "ImgListCloseDown.bin", 30, 22 }, Stored { "ImgListMin.bin", 30, 22 },
+             Stored { "ImgListMinHot.bin", 30, 22 }, Stored { "ImgListMinDown.bin", 30, 22 },
+             Stored { "ImgListCheckBoxes.bin", 16, 18 } }) {
+        SCOPED_TRACE(s.file);
+        const std::vector<std::uint8_t> stream = ReadAsset(s.file);
+        ASSERT_FALSE(stream.empty());
+        TExImageList list;
+        list.SetSize(s.width, s.height);
+        list.ReadBitmap(stream);
+        ASSERT_EQ(list.Count(), 7);
+        // The same picture as the portable reader's, opaque pixels and masks.
+        ImageListContent decoded;
+        decoded.width = s.width;
+        decoded.height = s.height;
+        ASSERT_TRUE(ReadImageListStream(stream, decoded).Ok());
+        for (ImageListEntry& e : decoded.images)
+            for (std::size_t p = 0; p < e.pixels.size(); ++p)
+                if (e.mask[p])
+                    e.pixels[p] = 0;
+        ExpectSameContent(list.Content(), decoded);
+        std::vector<std::uint8_t> written;
+        ASSERT_TRUE(list.WriteBitmap(written));
+        TExImageList again;
+        again.SetSize(s.width, s.height);
+        again.ReadBitmap(written);
+        ExpectSameContent(again.Content(), list.Content());
+    }
+}
+
 TEST_F(ControlsExImageList, EmptyListWritesNothingAndBadStreamsFail)
 {
     TExImageList list;
