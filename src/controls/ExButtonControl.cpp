@@ -8,6 +8,18 @@
 
 namespace folvane {
 
+namespace {
+
+// CharUpperW converts a single character passed in the low word of the
+// pointer argument, by the system's case tables.
+wchar_t UpperChar(wchar_t ch)
+{
+    const auto word = static_cast<std::uintptr_t>(ch);
+    return static_cast<wchar_t>(reinterpret_cast<std::uintptr_t>(CharUpperW(reinterpret_cast<LPWSTR>(word))));
+}
+
+} // namespace
+
 TExThemedControl::TExThemedControl(TComponent* owner)
     : TCustomControl(owner)
 {
@@ -67,8 +79,7 @@ wchar_t TExButtonControl::AcceleratorOf(const std::wstring& caption)
             ++i; // "&&" is a literal ampersand
             continue;
         }
-        return static_cast<wchar_t>(reinterpret_cast<std::uintptr_t>(
-            CharUpperW(reinterpret_cast<LPWSTR>(static_cast<std::uintptr_t>(caption[i + 1])))));
+        return UpperChar(caption[i + 1]);
     }
     return 0;
 }
@@ -81,9 +92,7 @@ bool TExButtonControl::IsAccelerator(char ch) const
     const std::wstring typed = AnsiToWide(std::string_view(&ch, 1));
     if (typed.size() != 1)
         return false;
-    const auto upper = static_cast<wchar_t>(
-        reinterpret_cast<std::uintptr_t>(CharUpperW(reinterpret_cast<LPWSTR>(static_cast<std::uintptr_t>(typed[0])))));
-    return upper == accel;
+    return UpperChar(typed[0]) == accel;
 }
 
 void TExButtonControl::PaintBackground(TCanvas& canvas)

@@ -201,20 +201,22 @@ void TCustomExGraphicButton::Changed()
         Invalidate();
 }
 
+template <typename T> void TCustomExGraphicButton::Store(T& field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Changed();
+}
+
 void TCustomExGraphicButton::SetUseImageList(bool value)
 {
-    if (value == useImageList_)
-        return;
-    useImageList_ = value;
-    Changed();
+    Store(useImageList_, value);
 }
 
 void TCustomExGraphicButton::SetImageIndex(int value)
 {
-    if (value == imageIndex_)
-        return;
-    imageIndex_ = value;
-    Changed();
+    Store(imageIndex_, value);
 }
 
 void TCustomExGraphicButton::SetGlyph(const TBitmap& bitmap)
@@ -233,32 +235,58 @@ void TCustomExGraphicButton::SetNumGlyphs(int value)
 
 void TCustomExGraphicButton::SetCaption(const std::wstring& value)
 {
-    if (value == caption_)
-        return;
-    caption_ = value;
-    Changed();
+    Store(caption_, value);
 }
 
-#define FOLVANE_BUTTON_SETTER(Name, Type, field)                                                                       \
-    void TCustomExGraphicButton::Set##Name(Type value)                                                                 \
-    {                                                                                                                  \
-        if (value == field)                                                                                            \
-            return;                                                                                                    \
-        field = value;                                                                                                 \
-        Changed();                                                                                                     \
-    }
+void TCustomExGraphicButton::SetLayout(TButtonLayout value)
+{
+    Store(layout_, value);
+}
 
-FOLVANE_BUTTON_SETTER(Layout, TButtonLayout, layout_)
-FOLVANE_BUTTON_SETTER(Margin, int, margin_)
-FOLVANE_BUTTON_SETTER(Spacing, int, spacing_)
-FOLVANE_BUTTON_SETTER(ShowBorder, bool, showBorder_)
-FOLVANE_BUTTON_SETTER(Flat, bool, flat_)
-FOLVANE_BUTTON_SETTER(ThinFrame, bool, thinFrame_)
-FOLVANE_BUTTON_SETTER(OldStyled, bool, oldStyled_)
-FOLVANE_BUTTON_SETTER(AdjustSpaceForGlyph, bool, adjustSpace_)
-FOLVANE_BUTTON_SETTER(Transparent, bool, transparent_)
-FOLVANE_BUTTON_SETTER(UseXPThemes, bool, useXPThemes_)
-#undef FOLVANE_BUTTON_SETTER
+void TCustomExGraphicButton::SetMargin(int value)
+{
+    Store(margin_, value);
+}
+
+void TCustomExGraphicButton::SetSpacing(int value)
+{
+    Store(spacing_, value);
+}
+
+void TCustomExGraphicButton::SetShowBorder(bool value)
+{
+    Store(showBorder_, value);
+}
+
+void TCustomExGraphicButton::SetFlat(bool value)
+{
+    Store(flat_, value);
+}
+
+void TCustomExGraphicButton::SetThinFrame(bool value)
+{
+    Store(thinFrame_, value);
+}
+
+void TCustomExGraphicButton::SetOldStyled(bool value)
+{
+    Store(oldStyled_, value);
+}
+
+void TCustomExGraphicButton::SetAdjustSpaceForGlyph(bool value)
+{
+    Store(adjustSpace_, value);
+}
+
+void TCustomExGraphicButton::SetTransparent(bool value)
+{
+    Store(transparent_, value);
+}
+
+void TCustomExGraphicButton::SetUseXPThemes(bool value)
+{
+    Store(useXPThemes_, value);
+}
 
 void TCustomExGraphicButton::SetDown(bool value)
 {

@@ -122,6 +122,8 @@ private:
     void EndTracking(bool inside);
     void ApplyLatching();
     void Changed();
+    // Sets a property and repaints when it changed.
+    template <typename T> void Store(T& field, T value);
 
     void PaintFrame(TCanvas& canvas, TExButtonLook look);
     SIZE GlyphSize() const;
