@@ -598,6 +598,8 @@ void TWinControl::PaintMessage(HDC dc)
         TMemoryCanvas memory(screen, ps.rcPaint);
         memory.Canvas().MoveOrigin(-ps.rcPaint.left, -ps.rcPaint.top);
         PaintTo(memory.Canvas());
+        // The copy reads the bitmap through the same DC, so its origin goes back first.
+        memory.Canvas().MoveOrigin(ps.rcPaint.left, ps.rcPaint.top);
         memory.Flush();
     } else {
         TCanvas canvas(screen);

@@ -1,0 +1,124 @@
+// Helpers of the toolkit's Windows tests: message pumping, code that runs from inside a modal
+// loop (a thread timer, dispatched by whatever loop is running), pictures of a window tree in
+// a memory bitmap, and object counts for leak checks.
+#pragma once
+
+#include "toolkit/Application.h"
+#include "toolkit/WinControl.h"
+#include "toolkit/graphics/Bitmap.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace folvane::testing {
+
+// Handles messages until pred() holds or the time runs out; returns pred().
+inline bool PumpUntil(const std::function<bool()>& pred, int timeoutMs = 2000)
+{
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!pred()) {
+        if (std::chrono::steady_clock::now() > end)
+            return false;
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(1);
+    }
+    return true;
+}
+
+inline void Pump(int ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
+
+// Runs `action` once, `delayMs` from now, from whichever message loop is running then
+// (modal dialogs, menus and message boxes included).
+inline void RunSoon(std::function<void()> action, UINT delayMs = 30)
+{
+    static std::map<UINT_PTR, std::function<void()>> pending;
+    struct Proc {
+        static void CALLBACK Fire(HWND, UINT, UINT_PTR id, DWORD)
+        {
+            KillTimer(nullptr, id);
+            auto it = pending.find(id);
+            if (it == pending.end())
+                return;
+            auto run = std::move(it->second);
+            pending.erase(it);
+            run();
+        }
+    };
+    UINT_PTR id = SetTimer(nullptr, 0, delayMs, &Proc::Fire);
+    pending[id] = std::move(action);
+}
+
+// Paints a window and, at their places, its windowed descendants, as the screen would show
+// them, into a 32-bit bitmap of the window's client size.
+inline void PaintTree(TWinControl& control, TCanvas& canvas)
+{
+    canvas.SaveState();
+    control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(canvas.Handle()), 0);
+    canvas.RestoreState();
+    for (int i = 0; i < control.ControlCount(); ++i) {
+        auto* child = dynamic_cast<TWinControl*>(control.Controls(i));
+        if (!child || !child->Visible())
+            continue;
+        canvas.SaveState();
+        canvas.MoveOrigin(child->Left(), child->Top());
+        canvas.IntersectClipRect(RECT { 0, 0, child->Width(), child->Height() });
+        PaintTree(*child, canvas);
+        canvas.RestoreState();
+    }
+}
+
+inline void Picture(TWinControl& control, TBitmap& out)
+{
+    out.SetPixelFormat(TPixelFormat::pf32bit);
+    out.SetSize(control.ClientWidth(), control.ClientHeight());
+    PaintTree(control, out.Canvas());
+}
+
+// Saves a picture for a failing test to look at (BMP beside the test executable).
+inline void SaveForReview(const TBitmap& bitmap, const std::string& name)
+{
+    auto bytes = bitmap.SaveToBmpBytes();
+    if (FILE* f = std::fopen((name + ".bmp").c_str(), "wb")) {
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fclose(f);
+    }
+}
+
+// GDI and USER objects of the process. Wine answers 0 from GetGuiResources; its handles are
+// table slots in the low word (accepted without the generation in the high word), so the live
+// ones are counted by asking for each slot.
+inline DWORD GdiObjects()
+{
+    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
+        return n;
+    DWORD n = 0;
+    for (std::uintptr_t slot = 0x20; slot <= 0xFFFF; ++slot)
+        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0)
+            ++n;
+    return n;
+}
+
+inline DWORD UserObjects()
+{
+    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
+        return n;
+    DWORD n = 0;
+    for (std::uintptr_t slot = 0x20; slot <= 0xFFFF; slot += 2)
+        if (IsWindow(reinterpret_cast<HWND>(slot)) || IsMenu(reinterpret_cast<HMENU>(slot)))
+            ++n;
+    return n;
+}
+
+} // namespace folvane::testing
