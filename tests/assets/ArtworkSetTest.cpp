@@ -7,6 +7,8 @@
 #include "Paint.h"
 #include "assets/ArtworkTestSupport.h"
 #include "controls/ImageListStream.h"
+#include "skin/SkinElementFile.h"
+#include "skin/SkinFiles.h"
 #include "toolkit/graphics/BmpFile.h"
 
 #include <gtest/gtest.h>
@@ -222,6 +224,25 @@ TEST(ArtworkSet, ThemeArchiveHoldsWhatTheSkinnedControlsRead)
         EXPECT_EQ(found->second.first, 2) << flag;
         EXPECT_EQ(found->second.second, std::vector<std::uint8_t> { 1 }) << flag;
     }
+}
+
+TEST(ArtworkSet, ThemeArchiveLoadsThroughTheProgramsReader)
+{
+    MemorySkinFileSystem files;
+    files.Put("fsx.skn", Find("Skin.skn").bytes);
+    SkinElementTable table;
+    ASSERT_TRUE(LoadSkinArchive(files, "fsx.skn", "", table));
+    EXPECT_EQ(files.FileCount(), 1u) << "the extracted element file is deleted";
+    for (const char* name : { "SKIN2_BUTTON", "SKIN2_TABCONTROL", "SKIN2_TABCONTROLLINE", "SKIN2_SCROLLBUTTON" }) {
+        const auto* data = table.BitmapData(name);
+        ASSERT_NE(data, nullptr) << name;
+        BmpImage image;
+        EXPECT_TRUE(ParseBmpFile(*data, image)) << name;
+    }
+    EXPECT_EQ(table.Integer("SKIN2_FORMCOLOR"), 0xFFFFFF);
+    EXPECT_GE(table.Integer("SKIN2_BUTTONFONTCOLOR"), 0);
+    EXPECT_TRUE(table.Flag("SKIN2_BUTTONTRANS"));
+    EXPECT_EQ(table.Integer("SKIN2_NOSUCHELEMENT"), -1);
 }
 
 TEST(ArtworkSet, ResourceScriptNamesEveryEmbeddedFileOnce)

@@ -2,6 +2,8 @@
 // the built program (loaded as a data file, as a second process would see it),
 // read back both by Windows itself and by the program's own readers.
 #include "controls/ImageListStream.h"
+#include "skin/SkinElementFile.h"
+#include "skin/SkinFiles.h"
 #include "toolkit/graphics/BmpFile.h"
 
 #include <windows.h>
@@ -275,12 +277,28 @@ TEST_F(FolvaneResources, ApplicationIconHasThreeSizes)
     }
 }
 
-TEST_F(FolvaneResources, SkinArchiveIsEmbeddedWithItsSignature)
+TEST_F(FolvaneResources, SkinArchiveReadsThroughTheProgramsReader)
 {
     const std::vector<std::uint8_t> archive = Data("SKINDATA", MAKEINTRESOURCEA(10));
     ASSERT_GT(archive.size(), 22u);
     EXPECT_EQ(std::memcmp(archive.data(), "SK\x03\x04", 4), 0);
-    EXPECT_EQ(std::memcmp(archive.data() + archive.size() - 22, "PK\x05\x06", 4), 0);
+    MemorySkinFileSystem files;
+    files.Put("skin.skn", archive);
+    SkinElementTable table;
+    ASSERT_TRUE(LoadSkinArchive(files, "skin.skn", "", table));
+    const auto* button = table.BitmapData("SKIN2_BUTTON");
+    ASSERT_NE(button, nullptr);
+    BmpImage image;
+    ASSERT_TRUE(ParseBmpFile(*button, image));
+    EXPECT_EQ(image.width % 3, 0) << "three slices: normal, hot, pressed";
+    const auto* tab = table.BitmapData("SKIN2_TABCONTROL");
+    ASSERT_NE(tab, nullptr);
+    ASSERT_TRUE(ParseBmpFile(*tab, image));
+    EXPECT_EQ(image.width % 6, 0) << "two slices of three cells";
+    EXPECT_NE(table.BitmapData("SKIN2_TABCONTROLLINE"), nullptr);
+    EXPECT_NE(table.BitmapData("SKIN2_SCROLLBUTTON"), nullptr);
+    EXPECT_TRUE(table.Flag("SKIN2_BUTTONTRANS"));
+    EXPECT_NE(table.Integer("SKIN2_CONTROLBORDERCOLOR"), -1);
 }
 
 } // namespace

@@ -76,6 +76,10 @@ struct ArtworkSet {
 
 ArtworkSet BuildArtwork();
 
+// The main window as the controls would compose it, text included: for
+// review only, never stored.
+Raster DrawMockup();
+
 // Review sheet: every preview enlarged and labelled, as PNG.
 std::vector<std::uint8_t> DrawContactSheet(const std::vector<Preview>& previews);
 

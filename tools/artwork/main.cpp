@@ -51,7 +51,15 @@ int main(int argc, char** argv)
                 return 1;
             }
         }
-        if (!sheet.empty() && !WriteFile(sheet, folvane::DrawContactSheet(set.previews))) {
+        std::vector<folvane::Preview> review;
+        if (!sheet.empty())
+            review.push_back({ "main window mock-up (review only)", folvane::DrawMockup() });
+        for (const folvane::Preview& p : set.previews) {
+            folvane::Raster copy(p.picture.Width(), p.picture.Height());
+            copy.Paste(p.picture, 0, 0);
+            review.push_back({ p.label, std::move(copy) });
+        }
+        if (!sheet.empty() && !WriteFile(sheet, folvane::DrawContactSheet(review))) {
             std::fprintf(stderr, "artwork: cannot write %s\n", sheet.c_str());
             return 1;
         }
