@@ -20,8 +20,15 @@ WindowHandle RegEditNavigator::FindOrStartEditor()
 {
     WindowHandle editor = windows_.FindTopLevel(regedit::kMainWindowClass);
     if (editor == 0) {
-        shell_.StartAndWaitForInputIdle(regedit::kProgram, regedit::kStartTimeoutMs);
+        if (!shell_.StartAndWaitForInputIdle(regedit::kProgram, regedit::kStartTimeoutMs))
+            return 0;
         editor = windows_.FindTopLevel(regedit::kMainWindowClass);
+        // Wine's editor often needs longer than the input-idle wait to create
+        // its window; walking no window would silently do nothing.
+        for (unsigned waited = 0; editor == 0 && waited < regedit::kWindowWaitMs; waited += regedit::kWindowPollMs) {
+            clock_.Sleep(regedit::kWindowPollMs);
+            editor = windows_.FindTopLevel(regedit::kMainWindowClass);
+        }
     }
     return editor;
 }

@@ -18,6 +18,10 @@ inline constexpr char kMainWindowClass[] = "RegEdit_RegEdit";
 inline constexpr char kTreeClass[] = "SysTreeView32";
 inline constexpr char kProgram[] = "regedit.exe";
 inline constexpr unsigned kStartTimeoutMs = 200;
+// A started editor whose window is not there after the input-idle wait is
+// looked for again in short steps, for this long at most.
+inline constexpr unsigned kWindowWaitMs = 5000;
+inline constexpr unsigned kWindowPollMs = 50;
 inline constexpr unsigned kStepMs = 500;
 inline constexpr int kCollapsePresses = 30;
 inline constexpr unsigned kVirtualKeyLeft = 37;

@@ -83,14 +83,38 @@ TEST_F(RegEditWalk, StartsTheEditorWhenNoneIsOpen)
     EXPECT_EQ("char R 1", events.back());
 }
 
+TEST_F(RegEditWalk, SlowEditorIsWaitedForInShortSteps)
+{
+    WindowHandle tree = 0;
+    int polls = 0;
+    fake.clock.onSleep = [&] {
+        if (++polls == 3) {
+            const WindowHandle editor = fake.windows.AddWindow("RegEdit_RegEdit");
+            tree = fake.windows.AddWindow("SysTreeView32", editor);
+        }
+    };
+    navigator.ShowRegEditKey("HKEY_CURRENT_USER\\");
+    EXPECT_EQ((std::vector<std::string> { "shell start regedit.exe 200", "sleep 50", "sleep 50", "sleep 50" }),
+        std::vector<std::string>(fake.log.begin(), fake.log.begin() + 4));
+    ASSERT_NE(0u, tree);
+    EXPECT_EQ("char R 1", TreeEvents(tree).back());
+    EXPECT_EQ(150u + 1000u, fake.clock.total);
+}
+
 TEST_F(RegEditWalk, NoEditorWindowSendsNothingButStillWaits)
 {
     // An unrelated top-level tree must not receive the keys.
     fake.windows.AddWindow("SysTreeView32");
     navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::CurrentUser, false));
-    EXPECT_EQ(3500u, fake.clock.total);
+    EXPECT_EQ(5000u + 3500u, fake.clock.total);
     for (const std::string& event : fake.log)
         EXPECT_TRUE(event.rfind("sleep", 0) == 0 || event.rfind("shell", 0) == 0) << event;
+
+    // When the editor cannot be started at all there is nothing to wait for.
+    fake.clock.total = 0;
+    fake.shell.startFails = true;
+    navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::CurrentUser, false));
+    EXPECT_EQ(3500u, fake.clock.total);
 }
 
 TEST_F(RegEditWalk, ShortPathsAreSafe)

@@ -149,6 +149,8 @@ bool FakeShell::Open(const std::string& target)
 bool FakeShell::StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs)
 {
     log_.push_back("shell start " + target + " " + std::to_string(timeoutMs));
+    if (startFails)
+        return false;
     if (onStart)
         onStart();
     return true;
@@ -164,6 +166,8 @@ void FakeClock::Sleep(unsigned milliseconds)
 {
     total += milliseconds;
     log_.push_back("sleep " + std::to_string(milliseconds));
+    if (onSleep)
+        onSleep();
 }
 
 // ---- Dialogs ----

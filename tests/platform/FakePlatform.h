@@ -104,6 +104,7 @@ public:
     }
     std::vector<std::string> opened;
     std::function<void()> onStart; // e.g. the started program's window appears
+    bool startFails = false;
 
     bool Open(const std::string& target) override;
     bool StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs) override;
@@ -132,6 +133,7 @@ public:
     {
     }
     unsigned total = 0;
+    std::function<void()> onSleep; // e.g. another program's window appears meanwhile
     void Sleep(unsigned milliseconds) override;
 
 private:

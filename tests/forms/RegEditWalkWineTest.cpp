@@ -1,0 +1,103 @@
+// The registry editor walk against Wine's own regedit.exe: started by the
+// walk, then walked again while it is open at another key. The editor's
+// status bar names the key that ends up selected.
+#include "forms/RegEditNavigator.h"
+#include "platform/Win32System.h"
+#include "platform/Win32WindowDriver.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cctype>
+
+namespace folvane {
+namespace {
+
+constexpr char kKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
+
+std::string Lower(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+    return text;
+}
+
+std::string StatusText(HWND editor)
+{
+    HWND status = FindWindowExA(editor, nullptr, "msctls_statusbar32", nullptr);
+    if (!status)
+        return "<no status bar>";
+    char text[1024] = {};
+    SendMessageA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+int EditorWindows()
+{
+    int count = 0;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "RegEdit_RegEdit", nullptr); w;
+         w = FindWindowExA(nullptr, w, "RegEdit_RegEdit", nullptr))
+        ++count;
+    return count;
+}
+
+class RegEditWalkWine : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (HKEY root : { HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER }) {
+            HKEY key = nullptr;
+            ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+            RegCloseKey(key);
+        }
+    }
+    void TearDown() override
+    {
+        // Close every editor this test started, and wait until it is gone.
+        for (int i = 0; i < 100 && EditorWindows() > 0; ++i) {
+            if (HWND editor = FindWindowA("RegEdit_RegEdit", nullptr))
+                PostMessageA(editor, WM_CLOSE, 0, 0);
+            Sleep(100);
+        }
+        EXPECT_EQ(0, EditorWindows());
+        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kKey);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+    }
+
+    Win32WindowDriver windows;
+    Win32Shell shell;
+    Win32Clock clock;
+    Win32SystemInfo system;
+    RegEditNavigator navigator { windows, shell, clock };
+};
+
+TEST_F(RegEditWalkWine, StartsTheEditorThenWalksItFromAnotherKey)
+{
+    ASSERT_EQ(0, EditorWindows());
+    navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::CurrentUser, system.IsWow64()));
+    HWND editor = FindWindowA("RegEdit_RegEdit", nullptr);
+    ASSERT_NE(nullptr, editor) << "the walk did not start the editor";
+    const std::string userStatus = Lower(StatusText(editor));
+    EXPECT_NE(std::string::npos,
+        userStatus.find("hkey_current_user\\software\\microsoft\\microsoft games\\flight simulator\\10.0"))
+        << userStatus;
+    EXPECT_EQ("10.0", userStatus.substr(userStatus.size() - 4)) << userStatus;
+
+    // Open at the user key now; the machine walk restores the same editor.
+    ShowWindow(editor, SW_MINIMIZE);
+    navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::LocalMachine, system.IsWow64()));
+    EXPECT_EQ(1, EditorWindows());
+    EXPECT_EQ(editor, FindWindowA("RegEdit_RegEdit", nullptr));
+    EXPECT_FALSE(IsIconic(editor));
+    const std::string machineStatus = Lower(StatusText(editor));
+    // This test is a 32-bit program in a 64-bit prefix, as Folvane usually is.
+    ASSERT_TRUE(system.IsWow64());
+    EXPECT_NE(std::string::npos,
+        machineStatus.find("hkey_local_machine\\software\\wow6432node\\microsoft\\microsoft "
+                           "games\\flight simulator\\10.0"))
+        << machineStatus;
+    EXPECT_EQ("10.0", machineStatus.substr(machineStatus.size() - 4)) << machineStatus;
+}
+
+} // namespace
+} // namespace folvane
