@@ -56,6 +56,13 @@ public:
     bool Flag(const std::string& name) const;
 
     const std::vector<std::pair<std::string, Bytes>>& Bitmaps() const { return bitmaps_; }
+    // Hands the bitmap list over, leaving it empty.
+    std::vector<std::pair<std::string, Bytes>> TakeBitmaps()
+    {
+        auto taken = std::move(bitmaps_);
+        bitmaps_.clear();
+        return taken;
+    }
     // Texts "name=value", in file order.
     const std::vector<std::string>& Integers() const { return integers_; }
     const std::vector<std::string>& Flags() const { return flags_; }

@@ -37,6 +37,11 @@ public:
     virtual std::string TempFolder() = 0;
     // A new GUID in braced text form, "{XXXXXXXX-XXXX-XXXX-XXXX-XXXXXXXXXXXX}".
     virtual std::string NewGuidText() = 0;
+    // Where themes look for a file that is not where its path says, in this
+    // order; each ends in its separator, "" when unknown.
+    virtual std::string ProgramFolder() { return {}; }
+    virtual std::string WindowsFolder() { return {}; }
+    virtual std::string SystemFolder() { return {}; }
 };
 
 // Reads exactly size bytes at offset.
@@ -62,6 +67,9 @@ public:
     bool Delete(const std::string& path) override { return files_.erase(path) != 0; }
     std::string TempFolder() override { return "temp/"; }
     std::string NewGuidText() override;
+    std::string ProgramFolder() override { return "program/"; }
+    std::string WindowsFolder() override { return "windows/"; }
+    std::string SystemFolder() override { return "windows/system/"; }
 
     void Put(const std::string& path, Bytes bytes) { files_[path] = std::make_shared<Bytes>(std::move(bytes)); }
     const Bytes* Get(const std::string& path) const;
