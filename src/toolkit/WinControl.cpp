@@ -404,11 +404,16 @@ LRESULT TWinControl::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         DoExit();
         return result;
     }
-    case WM_CANCELMODE:
-        if (captureControl_)
-            captureControl_->DispatchCancelMode();
-        DispatchCancelMode();
-        return DefaultHandler(message, wParam, lParam);
+    case WM_CANCELMODE: {
+        TControl* captured = captureControl_;
+        captureControl_ = nullptr;
+        (captured ? captured : this)->DispatchCancelMode();
+        // The default procedure gives up the capture; that is this cancel, not another one.
+        releasingCapture_ = true;
+        LRESULT result = DefaultHandler(message, wParam, lParam);
+        releasingCapture_ = false;
+        return result;
+    }
     case WM_CAPTURECHANGED:
         // Capture taken away, not given up by a button release here: the press is over.
         if (reinterpret_cast<HWND>(lParam) != handle_ && !releasingCapture_) {
@@ -706,6 +711,8 @@ LRESULT TWinControl::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lPar
         return systemProc_ ? DefaultHandler(message, wParam, lParam) : 0;
     }
 
+    // Presses and releases can arrive without a move first (synthesised, or after a capture).
+    TrackHover(hit);
     TMouseButton button = TMouseButton::mbLeft;
     bool down = false;
     bool dbl = false;

@@ -90,6 +90,8 @@ public:
     void PaintBackgroundFor(const TControl* child, WPARAM dc);
 
     void SetBounds(int left, int top, int width, int height) override;
+    void SetVisible(bool value) override;
+    void SetEnabled(bool value) override;
     int ClientWidth() const override;
     int ClientHeight() const override;
     POINT ClientOrigin() const override;
@@ -135,8 +137,6 @@ protected:
     virtual void DoEnter();
     virtual void DoExit();
 
-    void SetVisible(bool value) override;
-    void SetEnabled(bool value) override;
     void TextChanged() override;
     void BoundsChanged(const RECT& oldBounds) override;
     void CancelMode() override;
