@@ -46,7 +46,7 @@ inline void Snapshot(TControl& control, TBitmap& out, TColor under = clFuchsia)
     out.Canvas().RestoreState();
 }
 
-// Keeps the picture beside the test binary for a look when a check fails.
+// Writes the picture beside the test binary, for a look at a failure.
 inline void SaveForReview(const TBitmap& bitmap, const std::string& name)
 {
     const std::vector<std::uint8_t> bytes = bitmap.SaveToBmpBytes();
@@ -55,6 +55,27 @@ inline void SaveForReview(const TBitmap& bitmap, const std::string& name)
         std::fclose(f);
     }
 }
+
+// Saves the picture, as it is at the end of the scope, when the test has failed.
+class ReviewOnFailure {
+public:
+    ReviewOnFailure(const TBitmap& bitmap, std::string name)
+        : bitmap_(bitmap)
+        , name_(std::move(name))
+    {
+    }
+    ~ReviewOnFailure()
+    {
+        if (::testing::Test::HasFailure())
+            SaveForReview(bitmap_, name_);
+    }
+    ReviewOnFailure(const ReviewOnFailure&) = delete;
+    ReviewOnFailure& operator=(const ReviewOnFailure&) = delete;
+
+private:
+    const TBitmap& bitmap_;
+    std::string name_;
+};
 
 inline std::string Hex(TColor c)
 {

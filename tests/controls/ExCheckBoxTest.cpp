@@ -223,7 +223,6 @@ TEST_F(ControlsExCheckBox, CaptionBesideTheBoxAndAutoSize)
     box->SetFocus();
     TBitmap picture;
     Snapshot(*box, picture);
-    testing::SaveForReview(picture, "checkbox_enabled");
     // Caption from x = 21, the focus rectangle 1 pixel outside it, nothing
     // between box and focus rectangle.
     ASSERT_TRUE(box->Focused());
@@ -250,7 +249,7 @@ TEST_F(ControlsExCheckBox, CaptionBesideTheBoxAndAutoSize)
     // Disabled: the caption is embossed in highlight and shadow only.
     SetEnabledOf(*box, false);
     Snapshot(*box, picture);
-    testing::SaveForReview(picture, "checkbox_disabled");
+    testing::ReviewOnFailure review(picture, "checkbox_caption");
     const TColor highlight = PixelToColor(ColorToPixel(ColorToRGB(clBtnHighlight)));
     const TColor shadow = PixelToColor(ColorToPixel(ColorToRGB(clBtnShadow)));
     int shadowPixels = 0;

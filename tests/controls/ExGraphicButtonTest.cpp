@@ -91,7 +91,7 @@ protected:
         TBitmap picture;
         Snapshot(*button, picture);
         SCOPED_TRACE(name);
-        testing::SaveForReview(picture, std::string("button_") + name);
+        testing::ReviewOnFailure review(picture, std::string("button_") + name);
         EXPECT_EQ(Hex(picture.Pixel(left, top)), Hex(kBand)); // the transparent corner
         EXPECT_EQ(Hex(picture.Pixel(left + 1, top)), Hex(colour));
         EXPECT_EQ(Hex(picture.Pixel(left + 29, top + 21)), Hex(colour));
@@ -202,7 +202,7 @@ TEST_F(ControlsExGraphicButton, FallbacksOffsetsAndScaling)
     button->SetImages(MakeList(kDown, 40, 40));
     SendMouse(form->Handle(), WM_MOUSEMOVE, 5, 50);
     Snapshot(*button, picture);
-    testing::SaveForReview(picture, "button_scaled");
+    testing::ReviewOnFailure reviewScaled(picture, "button_scaled");
     EXPECT_EQ(Hex(picture.Pixel(4, 4)), Hex(kDown));
     EXPECT_EQ(Hex(picture.Pixel(30, 30)), Hex(kDown));
     EXPECT_EQ(Hex(picture.Pixel(31, 30)), Hex(kBand));
@@ -217,7 +217,7 @@ TEST_F(ControlsExGraphicButton, DisabledLooks)
     // No disabled list: the normal image's shape, embossed.
     TBitmap picture;
     Snapshot(*button, picture);
-    testing::SaveForReview(picture, "button_disabled");
+    testing::ReviewOnFailure reviewDisabled(picture, "button_disabled");
     const TColor shadow = PixelToColor(ColorToPixel(ColorToRGB(clBtnShadow)));
     const TColor highlight = PixelToColor(ColorToPixel(ColorToRGB(clBtnHighlight)));
     EXPECT_EQ(Hex(picture.Pixel(5, 10)), Hex(shadow));
@@ -289,7 +289,7 @@ TEST_F(ControlsExGraphicButton, BitmapGlyphsAndSwitching)
     // Area 30 x 30 at (2, 2): the glyph at (2 + 10, 2 + 11).
     TBitmap picture;
     Snapshot(*button, picture);
-    testing::SaveForReview(picture, "button_glyph");
+    testing::ReviewOnFailure reviewGlyph(picture, "button_glyph");
     EXPECT_EQ(Hex(picture.Pixel(12, 13)), Hex(clRed));
     EXPECT_EQ(Hex(picture.Pixel(12, 20)), Hex(clWhite)); // transparent bottom-left
     EXPECT_EQ(Hex(picture.Pixel(21, 20)), Hex(clRed));
