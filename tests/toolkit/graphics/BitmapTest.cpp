@@ -1,5 +1,6 @@
 // TBitmap under Wine: BMP bytes in and out at every depth, resources, pixel
 // access against GDI's own view of the DIB, size and format changes, masks.
+#include "BmpSamples.h"
 #include "GraphicsTestUtil.h"
 
 #include "toolkit/graphics/TextConvert.h"
@@ -10,37 +11,13 @@ namespace {
 using testing::CountColor;
 using testing::Fill;
 
-BmpImage Pattern(int width, int height, int bpp)
-{
-    BmpImage img;
-    img.width = width;
-    img.height = height;
-    img.bitsPerPixel = bpp;
-    const std::size_t n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    if (bpp <= 8) {
-        const unsigned colours = 1u << bpp;
-        for (unsigned i = 0; i < colours; ++i)
-            img.palette.push_back((i * 0x1F3D5Bu) & 0xFFFFFF);
-        for (std::size_t i = 0; i < n; ++i) {
-            img.indices.push_back(static_cast<std::uint8_t>((i * 5 + i / 7) % colours));
-            img.pixels.push_back(img.palette[img.indices.back()]);
-        }
-    } else {
-        for (std::size_t i = 0; i < n; ++i) {
-            std::uint32_t p = static_cast<std::uint32_t>(i * 0x01030507u + 0x10203) & 0xFFFFFF;
-            if (bpp == 16)
-                p = (p & 0xF8F8F8) | ((p >> 5) & 0x070707);
-            img.pixels.push_back(p);
-        }
-    }
-    return img;
-}
+using testing::SampleImage;
 
 TEST(Bitmap, BmpBytesRoundTripAtEveryDepthAndAgreeWithGdi)
 {
     for (int bpp : { 1, 4, 8, 16, 24, 32 }) {
         SCOPED_TRACE("bpp " + std::to_string(bpp));
-        const BmpImage in = Pattern(13, 6, bpp);
+        const BmpImage in = SampleImage(13, 6, bpp);
         TBitmap bmp;
         std::string error;
         ASSERT_TRUE(bmp.LoadFromBmpBytes(EncodeBmpFile(in), &error)) << error;
@@ -67,14 +44,14 @@ TEST(Bitmap, FailedLoadsLeaveTheBitmapAsItWas)
 {
     TBitmap bmp;
     Fill(bmp, 4, 4, clRed);
-    std::vector<std::uint8_t> bytes = EncodeBmpFile(Pattern(100, 100, 24));
+    std::vector<std::uint8_t> bytes = EncodeBmpFile(SampleImage(100, 100, 24));
     bytes.resize(bytes.size() - 1);
     std::string error;
     EXPECT_FALSE(bmp.LoadFromBmpBytes(bytes, &error));
     EXPECT_NE(error.find("truncated"), std::string::npos);
     EXPECT_EQ(bmp.Width(), 4);
     EXPECT_EQ(bmp.Pixel(3, 3), clRed);
-    BmpImage mismatched = Pattern(3, 3, 24);
+    BmpImage mismatched = SampleImage(3, 3, 24);
     mismatched.pixels.pop_back();
     EXPECT_FALSE(bmp.LoadFromImage(mismatched, &error));
     EXPECT_EQ(bmp.Width(), 4);

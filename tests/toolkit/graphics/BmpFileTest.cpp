@@ -3,6 +3,8 @@
 // decoding of them (the .rgba files beside each .bmp in data/).
 #include "toolkit/graphics/BmpFile.h"
 
+#include "BmpSamples.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -57,42 +59,14 @@ Bytes Build(const Header& h)
     return b;
 }
 
-BmpImage Sample(int width, int height, int bpp)
-{
-    BmpImage img;
-    img.width = width;
-    img.height = height;
-    img.bitsPerPixel = bpp;
-    const std::size_t n = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
-    img.pixels.resize(n);
-    if (bpp <= 8) {
-        const std::size_t colours = std::size_t { 1 } << bpp;
-        for (std::size_t i = 0; i < colours; ++i)
-            img.palette.push_back(static_cast<std::uint32_t>((i * 0x3B1F27u) & 0xFFFFFF));
-        img.indices.resize(n);
-        for (std::size_t i = 0; i < n; ++i) {
-            img.indices[i] = static_cast<std::uint8_t>((i * 7 + i / 3) % colours);
-            img.pixels[i] = img.palette[img.indices[i]];
-        }
-    } else {
-        for (std::size_t i = 0; i < n; ++i) {
-            std::uint32_t p = static_cast<std::uint32_t>(i * 0x9E3779B1u);
-            if (bpp == 16) // values that survive 5 bits per channel
-                p = ((p & 0xF8F8F8) | ((p >> 5) & 0x070707)) & 0xFFFFFF;
-            else if (bpp == 24)
-                p &= 0xFFFFFF;
-            img.pixels[i] = p;
-        }
-    }
-    return img;
-}
+using testing::SampleImage;
 
 TEST(BmpFile, RoundTripsEveryDepthAndOddWidths)
 {
     for (int bpp : { 1, 4, 8, 16, 24, 32 }) {
         for (int width : { 1, 3, 7, 33 }) {
             SCOPED_TRACE("bpp " + std::to_string(bpp) + " width " + std::to_string(width));
-            const BmpImage in = Sample(width, 5, bpp);
+            const BmpImage in = SampleImage(width, 5, bpp);
             const Bytes file = EncodeBmpFile(in);
             ASSERT_FALSE(file.empty());
             // Rows bottom-up, each padded to 4 bytes.
@@ -152,10 +126,10 @@ TEST(BmpFile, EncodeDerivesIndicesFromPixelsAndRejectsWhatItCannotDescribe)
     ASSERT_TRUE(ParseBmpFile(EncodeBmpFile(mask), back));
     EXPECT_EQ(back.indices, (std::vector<std::uint8_t> { 0, 1, 0, 0, 1, 0, 0, 0, 1 }));
 
-    BmpImage bad = Sample(4, 4, 24);
+    BmpImage bad = SampleImage(4, 4, 24);
     bad.pixels.pop_back();
     EXPECT_TRUE(EncodeBmpFile(bad).empty());
-    bad = Sample(4, 4, 24);
+    bad = SampleImage(4, 4, 24);
     bad.bitsPerPixel = 2;
     EXPECT_TRUE(EncodeBmpFile(bad).empty());
     EXPECT_TRUE(EncodeBmpFile(BmpImage {}).empty());
@@ -209,14 +183,7 @@ TEST(BmpFile, TopDownRowsAndShortColourTables)
 TEST(BmpFile, BitfieldsMasksInEveryPlace)
 {
     // 16-bit 5-6-5 after a 40-byte header: masks follow as three DWORDs.
-    Header h;
-    h.bpp = 16;
-    h.width = 1;
-    h.height = 1;
-    h.compression = 3;
-    h.extra = 12;
-    h.dataBytes = 4;
-    Bytes b = Build(h);
+    Bytes b = Build({ .width = 1, .height = 1, .bpp = 16, .compression = 3, .extra = 12, .dataBytes = 4 });
     Put32(b, 54, 0xF800);
     Put32(b, 58, 0x07E0);
     Put32(b, 62, 0x001F);
@@ -230,14 +197,7 @@ TEST(BmpFile, BitfieldsMasksInEveryPlace)
     EXPECT_EQ(img.pixels[0], 0x00008200u); // 100000 replicated: 10000010
 
     // 32-bit with a V5 header: masks and an alpha mask inside the header.
-    Header v5;
-    v5.bpp = 32;
-    v5.width = 1;
-    v5.height = 1;
-    v5.compression = 3;
-    v5.infoSize = 124;
-    v5.dataBytes = 4;
-    Bytes c = Build(v5);
+    Bytes c = Build({ .width = 1, .height = 1, .bpp = 32, .compression = 3, .infoSize = 124, .dataBytes = 4 });
     Put32(c, 54, 0x000000FF); // red in the low byte: unusual but legal
     Put32(c, 58, 0x0000FF00);
     Put32(c, 62, 0x00FF0000);
@@ -326,7 +286,7 @@ TEST(BmpFile, EveryTruncationFailsCleanly)
     // Under AddressSanitizer a read past the copy's end would abort; the copy
     // is exactly as long as the prefix so that nothing hides an over-read.
     for (int bpp : { 1, 8, 16, 32 }) {
-        const Bytes whole = EncodeBmpFile(Sample(5, 3, bpp));
+        const Bytes whole = EncodeBmpFile(SampleImage(5, 3, bpp));
         for (std::size_t n = 0; n < whole.size(); ++n) {
             const Bytes prefix(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(n));
             BmpImage img;
@@ -337,8 +297,8 @@ TEST(BmpFile, EveryTruncationFailsCleanly)
 
 TEST(BmpFile, ConsumedFindsTheNextImageInAConcatenation)
 {
-    const Bytes a = EncodeBmpFile(Sample(3, 2, 8));
-    const Bytes b = EncodeBmpFile(Sample(4, 1, 1));
+    const Bytes a = EncodeBmpFile(SampleImage(3, 2, 8));
+    const Bytes b = EncodeBmpFile(SampleImage(4, 1, 1));
     Bytes both = a;
     both.insert(both.end(), b.begin(), b.end());
     BmpImage first, second;
