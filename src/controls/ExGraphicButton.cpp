@@ -89,6 +89,16 @@ void DrawShape(TCanvas& canvas, const RECT& at, const TBitmap& sourceMask, TColo
     SelectObject(dc, oldBrush);
 }
 
+// The generated disabled look: the shape in highlight 1 pixel right and down,
+// then in shadow at its place.
+void DrawEmbossed(TCanvas& canvas, const RECT& at, const TBitmap& mask)
+{
+    RECT shifted = at;
+    OffsetRect(&shifted, 1, 1);
+    DrawShape(canvas, shifted, mask, clBtnHighlight);
+    DrawShape(canvas, at, mask, clBtnShadow);
+}
+
 // Image `index` of a glyph strip, its bottom-left colour transparent.
 bool CutGlyph(const TBitmap& strip, int count, int index, MaskedPicture& out)
 {
@@ -511,10 +521,7 @@ void TCustomExGraphicButton::PaintImageListGlyph(TCanvas& canvas, const RECT& at
     if (!list->GetImages(imageIndex_, picture.image, picture.mask))
         return;
     if (look == TExButtonLook::bsDisabled && !lists_[kDisabled]) {
-        RECT shifted = at;
-        OffsetRect(&shifted, 1, 1);
-        DrawShape(canvas, shifted, picture.mask, clBtnHighlight);
-        DrawShape(canvas, at, picture.mask, clBtnShadow);
+        DrawEmbossed(canvas, at, picture.mask);
         return;
     }
     const bool unscaled = at.right - at.left == list->Width() && at.bottom - at.top == list->Height();
@@ -551,11 +558,7 @@ void TCustomExGraphicButton::PaintBitmapGlyph(TCanvas& canvas, const RECT& at, T
     if (!CutGlyph(glyph_, numGlyphs_, index, picture))
         return;
     if (look == TExButtonLook::bsDisabled && available == 1) {
-        // No disabled image of its own: an embossed shape.
-        RECT shifted = at;
-        OffsetRect(&shifted, 1, 1);
-        DrawShape(canvas, shifted, picture.mask, clBtnHighlight);
-        DrawShape(canvas, at, picture.mask, clBtnShadow);
+        DrawEmbossed(canvas, at, picture.mask);
         return;
     }
     DrawMasked(canvas, at, picture);
