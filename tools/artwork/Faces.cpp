@@ -52,6 +52,14 @@ Raster DrawMainFace()
     SetColour(cr, ink::navyDeep);
     cairo_fill(cr);
     Panel(cr, 22, 50, 576, 353, { ink::white, ink::white, Rgb(0xA9BCDD), 0, 10 });
+    // A soft shade under its top edge sets the area into the frame.
+    cairo_save(cr);
+    RoundedRect(cr, 23, 51, 574, 351, 9);
+    cairo_clip(cr);
+    cairo_rectangle(cr, 23, 51, 574, 5);
+    VerticalGradient(cr, 51, 56, { { 0, WithAlpha(Rgb(0x4A6296), 0.16) }, { 1, WithAlpha(Rgb(0x4A6296), 0) } });
+    cairo_fill(cr);
+    cairo_restore(cr);
 
     // Bottom left: the maker's panel, white.
     RoundedRect(cr, 21, 411, 328, 51, 11);

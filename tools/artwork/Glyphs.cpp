@@ -43,60 +43,55 @@ void Shield(cairo_t* cr, double x, double y, double size, Argb colour)
 
 void TreeIcon(cairo_t* cr, bool plus)
 {
-    cairo_set_line_width(cr, 1);
-    // Dotted connectors.
+    // Connectors, dotted as in the registry editor's tree.
     SetColour(cr, ink::steel);
-    for (int y = 7; y <= 13; y += 2) {
-        cairo_rectangle(cr, 4, y, 1, 1);
-    }
-    for (int x = 6; x <= 8; x += 2) {
-        cairo_rectangle(cr, x, 9, 1, 1);
+    for (int y = 8; y <= 13; y += 2)
+        cairo_rectangle(cr, 3, y, 1, 1);
+    for (int x = 5; x <= 8; x += 2) {
+        cairo_rectangle(cr, x, 8, 1, 1);
         cairo_rectangle(cr, x, 13, 1, 1);
     }
     cairo_fill(cr);
-    // Expand box with plus or minus.
-    cairo_rectangle(cr, 0.5, 0.5, 8, 8);
-    VerticalGradient(cr, 0, 9, { { 0, ink::white }, { 1, ink::bluePale } });
+    // The expand box with plus or minus.
+    cairo_set_line_width(cr, 1);
+    cairo_rectangle(cr, 0.5, 0.5, 6, 6);
+    VerticalGradient(cr, 0, 7, { { 0, ink::white }, { 1, ink::bluePale } });
     cairo_fill_preserve(cr);
     SetColour(cr, ink::blueDark);
     cairo_stroke(cr);
-    cairo_move_to(cr, 2, 4.5);
-    cairo_line_to(cr, 7, 4.5);
-    if (plus) {
-        cairo_move_to(cr, 4.5, 2);
-        cairo_line_to(cr, 4.5, 7);
-    }
+    cairo_rectangle(cr, 2, 3, 3, 1);
+    if (plus)
+        cairo_rectangle(cr, 3, 2, 1, 3);
     SetColour(cr, ink::navy);
-    cairo_stroke(cr);
+    cairo_fill(cr);
     // Child nodes.
-    Cube(cr, 10, 7, 5, ink::blue);
-    Cube(cr, 10, 11, 5, Rgb(0x3E9E9A));
+    Cube(cr, 10, 5, 6, ink::blue);
+    Cube(cr, 10, 10, 6, Rgb(0x3E9E9A));
 }
 
 void ScissorsIcon(cairo_t* cr)
 {
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    // Blades.
-    cairo_set_line_width(cr, 1.6);
-    SetColour(cr, ink::steel);
-    cairo_move_to(cr, 5.5, 10);
-    cairo_line_to(cr, 11.5, 1);
-    cairo_move_to(cr, 10.5, 10);
-    cairo_line_to(cr, 4.5, 1);
-    cairo_stroke(cr);
-    cairo_set_line_width(cr, 0.8);
-    SetColour(cr, ink::white);
-    cairo_move_to(cr, 6.2, 8.5);
-    cairo_line_to(cr, 11, 1.6);
-    cairo_stroke(cr);
+    // Blades: two slim wedges crossing at the pivot.
+    for (int side : { -1, 1 }) {
+        cairo_move_to(cr, 8 + side * 1.2, 9.5);
+        cairo_line_to(cr, 8 - side * 4.6, 0.5);
+        cairo_line_to(cr, 8 - side * 3.0, 0.8);
+        cairo_line_to(cr, 8 + side * 2.6, 9.0);
+        cairo_close_path(cr);
+        VerticalGradient(cr, 0, 10, { { 0, ink::white }, { 1, ink::steel } });
+        cairo_fill_preserve(cr);
+        cairo_set_line_width(cr, 0.8);
+        SetColour(cr, ink::graphite);
+        cairo_stroke(cr);
+    }
     // Handles.
-    cairo_set_line_width(cr, 1.6);
-    SetColour(cr, ink::red);
-    cairo_arc(cr, 4.5, 12.5, 2.4, 0, 2 * M_PI);
-    cairo_stroke(cr);
-    cairo_arc(cr, 11.5, 12.5, 2.4, 0, 2 * M_PI);
-    cairo_stroke(cr);
-    cairo_arc(cr, 8, 8.5, 0.9, 0, 2 * M_PI);
+    cairo_set_line_width(cr, 2);
+    for (double cx : { 4.5, 11.5 }) {
+        cairo_arc(cr, cx, 12.5, 2.4, 0, 2 * M_PI);
+        SetColour(cr, ink::red);
+        cairo_stroke(cr);
+    }
+    cairo_arc(cr, 8, 8.6, 1, 0, 2 * M_PI);
     SetColour(cr, ink::graphite);
     cairo_fill(cr);
 }
