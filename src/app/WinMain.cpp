@@ -1,8 +1,31 @@
-// Program entry of Folvane.exe. The windows and the start-up check are not
-// wired in yet; the program starts and ends cleanly.
+// Program entry of Folvane.exe: the platform's seams, the one locator, and the
+// start-up sequence. The splash and the main window plug into ProgramWindows;
+// until they exist the program starts and ends cleanly with exit code 0.
+#include "app/SimulatorLocator.h"
+#include "app/StartupCheck.h"
+#include "app/Win32Dialogs.h"
+#include "platform/Win32Registry.h"
+#include "platform/Win32System.h"
+#include "platform/Win32WindowDriver.h"
+
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    return 0;
+    using namespace folvane;
+    Win32Registry registry;
+    Win32FileSystem files;
+    Win32Shell shell;
+    Win32Sound sound;
+    Win32Clock clock;
+    Win32Dialogs dialogs;
+    Win32WindowDriver windows;
+    Win32SystemInfo system;
+    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
+    SimulatorLocator locator(registry, files, system);
+
+    ProgramWindows programWindows;
+    if (!programWindows.makeSplash || !programWindows.runInteractive)
+        return 0;
+    return RunProgram(platform, locator, programWindows);
 }
