@@ -66,13 +66,13 @@ void PathWriter::btnSetRegPathClick(PathWriterInputs& inputs)
     inputs.ClickGetFSXPath();
 }
 
-void PathWriter::WriteValues(const PathWriterInputs& inputs, const std::string& chosenFolder)
+bool PathWriter::WriteValues(const PathWriterInputs& inputs, const std::string& chosenFolder)
 {
     Registry& registry = platform_.registry;
     {
         ScopedRegistryKey machine(registry);
         if (!machine.Create(RegistryRoot::LocalMachine, kSimulatorKey, reg::kKeyWrite))
-            throw RegistryError("key not opened");
+            return false;
         WriteRegistryString(registry, machine.Get(), kSetupPathValue, chosenFolder);
         if (inputs.DriveListEnabled())
             WriteRegistryString(registry, machine.Get(), kCDPathValue, std::string(1, inputs.DriveLetter()) + ":\\");
@@ -80,21 +80,26 @@ void PathWriter::WriteValues(const PathWriterInputs& inputs, const std::string& 
     if (inputs.AddToCurrentUserChecked()) {
         ScopedRegistryKey user(registry);
         if (!user.Create(RegistryRoot::CurrentUser, kSimulatorKey, reg::kKeyWrite))
-            throw RegistryError("key not opened");
+            return false;
         WriteRegistryString(registry, user.Get(), kAppPathValue, chosenFolder);
     }
+    return true;
 }
 
 bool PathWriter::WriteFSXPath(const PathWriterInputs& inputs, const std::string& chosenFolder)
 {
+    bool written = false;
     try {
-        WriteValues(inputs, chosenFolder);
+        written = WriteValues(inputs, chosenFolder);
     } catch (const RegistryError&) {
-        platform_.dialogs.MessageDlg(kFailure, DialogType::Error, dlg::kOK);
-        return false;
+        // What was written before the failure stays; the keys are closed.
+        written = false;
     }
-    platform_.dialogs.MessageDlg(kSuccess, DialogType::Information, dlg::kOK);
-    return true;
+    if (written)
+        platform_.dialogs.MessageDlg(kSuccess, DialogType::Information, dlg::kOK);
+    else
+        platform_.dialogs.MessageDlg(kFailure, DialogType::Error, dlg::kOK);
+    return written;
 }
 
 } // namespace folvane

@@ -36,7 +36,9 @@ public:
     bool WriteFSXPath(const PathWriterInputs& inputs, const std::string& chosenFolder);
 
 private:
-    void WriteValues(const PathWriterInputs& inputs, const std::string& chosenFolder);
+    // False when a key cannot be opened or created; a value that cannot be
+    // written raises the registry error.
+    bool WriteValues(const PathWriterInputs& inputs, const std::string& chosenFolder);
 
     Platform& platform_;
     SimulatorLocator& locator_;

@@ -4,6 +4,7 @@
 #include "app/PathWriter.h"
 #include "app/SimulatorKey.h"
 #include "app/SimulatorLocator.h"
+#include "app/StartupCheck.h"
 #include "platform/FakePlatform.h"
 #include "platform/Win32Registry.h"
 #include "platform/Win32System.h"
@@ -172,6 +173,54 @@ TEST_F(RealRegistry, WriterCreatesTheKeysAndWritesStrings)
     EXPECT_EQ("C:\\FSX\\", MachineRead());
     locator.GetFSXPath_CurrentUsr();
     EXPECT_EQ("C:\\FSX\\", locator.CurrentFolder());
+}
+
+struct QuietSplash : SplashScreen {
+    std::vector<std::string> markups;
+    bool released = false;
+    void Show() override { }
+    void Repaint() override { }
+    void SetMarkup(const std::string& markup) override { markups.push_back(markup); }
+    void Hide() override { }
+    void Release() override { released = true; }
+};
+
+TEST_F(RealRegistry, StartupCheckFindsTheSettingsFileAndTheFolder)
+{
+    testing::EventLog log;
+    testing::FakeDialogs dialogs(log);
+    testing::FakeShell shell(log);
+    testing::FakeSound sound(log);
+    testing::FakeClock clock(log);
+    testing::FakeWindowDriver windows(log);
+    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
+    QuietSplash splash;
+    const SplashFactory makeSplash = [&]() -> SplashScreen& { return splash; };
+
+    const std::string settings = files.ProgramFolder() + "Folvane.ini";
+    DeleteFileA(settings.c_str());
+    EXPECT_EQ(StartupOutcome::OpenMainWindow, RunStartupCheck(platform, locator, makeSplash).outcome);
+    EXPECT_TRUE(splash.markups.empty());
+
+    // An empty settings file switches the check on.
+    HANDLE file = CreateFileA(settings.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    ASSERT_NE(INVALID_HANDLE_VALUE, file);
+    CloseHandle(file);
+    SetText(HKEY_LOCAL_MACHINE, "SetupPath", "C:\\FSX");
+    StartupResult result = RunStartupCheck(platform, locator, makeSplash);
+    EXPECT_EQ(StartupOutcome::EndProgram, result.outcome);
+    EXPECT_TRUE(result.checkPassed);
+    EXPECT_TRUE(splash.released);
+    ASSERT_EQ(1u, splash.markups.size());
+    EXPECT_NE(std::string::npos, splash.markups[0].find("LOCAL_MACHINE!"));
+
+    const DWORD number = 1;
+    SetRaw(HKEY_LOCAL_MACHINE, "SetupPath", REG_DWORD, &number, sizeof number);
+    result = RunStartupCheck(platform, locator, makeSplash);
+    EXPECT_EQ(1, result.exitCode);
+    ASSERT_FALSE(dialogs.shown.empty());
+    EXPECT_EQ("Invalid data type for 'SetupPath'.", dialogs.shown.back().text);
+    DeleteFileA(settings.c_str());
 }
 
 TEST(Win32Files, DirectoriesAreNotFilesAndFoldersEndInABackslash)
