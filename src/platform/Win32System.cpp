@@ -13,6 +13,10 @@ namespace folvane {
 
 bool Win32FileSystem::FileExists(const std::string& name)
 {
+    // A search pattern would let "C:\FSX\*" + "fsx.exe" find "myfsx.exe";
+    // no existing file's name contains a wildcard.
+    if (name.find_first_of("*?") != std::string::npos)
+        return false;
     WIN32_FIND_DATAA found = {};
     HANDLE search = FindFirstFileA(name.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)

@@ -231,6 +231,9 @@ TEST(Win32Files, DirectoriesAreNotFilesAndFoldersEndInABackslash)
     EXPECT_FALSE(files.FileExists(windows));
     EXPECT_TRUE(files.FileExists(std::string(windows) + "\\regedit.exe"));
     EXPECT_FALSE(files.FileExists(std::string(windows) + "\\no-such-file.exe"));
+    // Wildcards never stand for the name they might match.
+    EXPECT_FALSE(files.FileExists(std::string(windows) + "\\*regedit.exe"));
+    EXPECT_FALSE(files.FileExists(std::string(windows) + "\\regedi?.exe"));
     const std::string program = files.ProgramFolder();
     ASSERT_FALSE(program.empty());
     EXPECT_EQ('\\', program.back());
