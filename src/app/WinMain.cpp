@@ -7,12 +7,15 @@
 #include "platform/Win32Registry.h"
 #include "platform/Win32System.h"
 #include "platform/Win32WindowDriver.h"
+#include "toolkit/Application.h"
 
 #include <windows.h>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     using namespace folvane;
+    Application().Initialize();
+
     Win32Registry registry;
     Win32FileSystem files;
     Win32Shell shell;
