@@ -133,7 +133,7 @@ void MainWindowCommands::SearchHKEYCURRENTUSER1Click()
 void MainWindowCommands::cbSetCDROMPathClick()
 {
     sounds_.PlayTickSound();
-    view_.SetDriveListEnabled(view_.SetCDROMPathChecked());
+    view_.SetDriveListEnabled(view_.CDROMBoxChecked());
 }
 
 void MainWindowCommands::cbCurrentUserClick()

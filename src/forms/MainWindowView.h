@@ -17,7 +17,8 @@ public:
 
     // "Set Path" tab.
     virtual std::u16string FolderText() const = 0;
-    virtual bool SetCDROMPathChecked() const = 0;
+    // "Set CD-ROM Path:" box.
+    virtual bool CDROMBoxChecked() const = 0;
     virtual bool DriveListEnabled() const = 0;
     virtual void SetDriveListEnabled(bool enabled) = 0;
     virtual std::u16string DriveListText() const = 0;

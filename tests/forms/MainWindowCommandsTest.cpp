@@ -37,7 +37,7 @@ struct FakeView : MainWindowView {
     int hintPause = 500, hintHidePause = 2500;
 
     std::u16string FolderText() const override { return folder; }
-    bool SetCDROMPathChecked() const override { return cdromChecked; }
+    bool CDROMBoxChecked() const override { return cdromChecked; }
     bool DriveListEnabled() const override { return driveEnabled; }
     void SetDriveListEnabled(bool enabled) override { driveEnabled = enabled; }
     std::u16string DriveListText() const override { return driveText; }
