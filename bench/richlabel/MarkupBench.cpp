@@ -15,12 +15,12 @@ using namespace folvane;
 // Draws nothing and keeps nothing, so that the time is the layout's own.
 class NullCanvas : public test::FakeCanvas {
 public:
-    int DrawText(std::string_view text, const MarkupRect& rect, unsigned flags) override
+    int DrawTextRun(std::string_view text, const MarkupRect& rect, unsigned flags) override
     {
         ++drawn;
         return MeasureText(text, rect, flags);
     }
-    void TextOut(int, int, std::string_view) override { ++drawn; }
+    void DrawTextAt(int, int, std::string_view) override { ++drawn; }
     void DrawImage(const MarkupImages&, int, int, int) override { ++drawn; }
     void FillRect(const MarkupRect&, TColor) override { ++drawn; }
     long long drawn = 0;

@@ -113,9 +113,9 @@ public:
     // Width the text takes when drawn into rect with these flags (an ellipsis shortens it).
     virtual int MeasureText(std::string_view text, const MarkupRect& rect, unsigned flags) = 0;
     // Draws the text bottom-aligned in rect and returns the width drawn.
-    virtual int DrawText(std::string_view text, const MarkupRect& rect, unsigned flags) = 0;
+    virtual int DrawTextRun(std::string_view text, const MarkupRect& rect, unsigned flags) = 0;
     // Plain text at a top-left point, no prefix handling.
-    virtual void TextOut(int x, int y, std::string_view text) = 0;
+    virtual void DrawTextAt(int x, int y, std::string_view text) = 0;
 
     virtual void FillRect(const MarkupRect& rect, TColor color) = 0;
     virtual void FrameRect(const MarkupRect& rect, TColor color) = 0;

@@ -439,10 +439,10 @@ void Renderer::PaintRun(const std::string& run)
         canvas_.SetFont(shadowFont);
         appliedFont_ = shadowFont;
         const int d = req_.ShadowOffset;
-        canvas_.DrawText(run, { box.left + d, box.top + d, box.right + d, box.bottom + d }, flags);
+        canvas_.DrawTextRun(run, { box.left + d, box.top + d, box.right + d, box.bottom + d }, flags);
         SyncFont();
     }
-    const int width = canvas_.DrawText(run, box, flags);
+    const int width = canvas_.DrawTextRun(run, box, flags);
     if (state_.zigzag) {
         DrawZigzag(x_, x_ + width);
     }
@@ -797,7 +797,7 @@ bool Renderer::ListItem()
         canvas_.SetFont(bulletFont);
         appliedFont_ = bulletFont;
         SyncBackground();
-        canvas_.TextOut(x_, rect_.top, level % 2 == 1 ? "\xB7" : "o");
+        canvas_.DrawTextAt(x_, rect_.top, level % 2 == 1 ? "\xB7" : "o");
         SyncFont();
     }
     x_ += kListStep;

@@ -126,14 +126,14 @@ public:
     {
         return static_cast<int>(Shown(text, rect, flags).size()) * CharWidth();
     }
-    int DrawText(std::string_view text, const MarkupRect& rect, unsigned flags) override
+    int DrawTextRun(std::string_view text, const MarkupRect& rect, unsigned flags) override
     {
         FakeText drawn { Shown(text, rect, flags), rect, font_, background_, 0 };
         drawn.width = static_cast<int>(drawn.text.size()) * CharWidth();
         texts.push_back(drawn);
         return drawn.width;
     }
-    void TextOut(int x, int y, std::string_view text) override
+    void DrawTextAt(int x, int y, std::string_view text) override
     {
         const int w = static_cast<int>(text.size()) * CharWidth();
         texts.push_back({ std::string(text), { x, y, x + w, y + TextHeight(text) }, font_, background_, w });
