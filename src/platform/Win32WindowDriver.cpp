@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <vector>
+
 namespace folvane {
 
 namespace {
@@ -69,6 +72,21 @@ void Win32WindowDriver::SendKeyDown(WindowHandle window, unsigned virtualKey, lo
 void Win32WindowDriver::SendChar(WindowHandle window, unsigned char code, long keyData)
 {
     SendMessageA(ToHwnd(window), WM_CHAR, code, keyData);
+}
+
+std::string Win32WindowDriver::ReadText(WindowHandle window)
+{
+    if (window == 0)
+        return {};
+    const auto length = SendMessageA(ToHwnd(window), WM_GETTEXTLENGTH, 0, 0);
+    if (length <= 0)
+        return {};
+    // The text may grow between the two messages; the copy is bounded anyway.
+    std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+    const auto copied
+        = SendMessageA(ToHwnd(window), WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()));
+    return std::string(
+        buffer.data(), static_cast<std::size_t>(std::max<LRESULT>(0, std::min<LRESULT>(copied, length))));
 }
 
 } // namespace folvane

@@ -15,6 +15,7 @@ public:
     void SetForeground(WindowHandle window) override;
     void SendKeyDown(WindowHandle window, unsigned virtualKey, long keyData) override;
     void SendChar(WindowHandle window, unsigned char code, long keyData) override;
+    std::string ReadText(WindowHandle window) override;
 };
 
 } // namespace folvane

@@ -23,6 +23,8 @@ public:
     virtual void SetForeground(WindowHandle window) = 0;
     virtual void SendKeyDown(WindowHandle window, unsigned virtualKey, long keyData) = 0;
     virtual void SendChar(WindowHandle window, unsigned char code, long keyData) = 0;
+    // The window's text as WM_GETTEXT gives it, also from another process.
+    virtual std::string ReadText(WindowHandle window) = 0;
 };
 
 } // namespace folvane

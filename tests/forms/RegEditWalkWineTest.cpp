@@ -24,12 +24,9 @@ std::string Lower(std::string text)
 
 std::string StatusText(HWND editor)
 {
-    HWND status = FindWindowExA(editor, nullptr, "msctls_statusbar32", nullptr);
-    if (!status)
-        return "<no status bar>";
-    char text[1024] = {};
-    SendMessageA(status, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
+    Win32WindowDriver driver;
+    const WindowHandle status = driver.FindChild(reinterpret_cast<WindowHandle>(editor), "msctls_statusbar32");
+    return status ? driver.ReadText(status) : "<no status bar>";
 }
 
 int EditorWindows()

@@ -267,6 +267,12 @@ void FakeWindowDriver::SendChar(WindowHandle window, unsigned char code, long ke
         + std::to_string(keyData));
 }
 
+std::string FakeWindowDriver::ReadText(WindowHandle window)
+{
+    auto text = texts.find(window);
+    return text == texts.end() ? std::string() : text->second;
+}
+
 std::string FakeSystemInfo::ToAnsi(const std::u16string& text)
 {
     std::string out;

@@ -184,6 +184,8 @@ public:
     void SetForeground(WindowHandle window) override;
     void SendKeyDown(WindowHandle window, unsigned virtualKey, long keyData) override;
     void SendChar(WindowHandle window, unsigned char code, long keyData) override;
+    std::string ReadText(WindowHandle window) override;
+    std::map<WindowHandle, std::string> texts;
 
 private:
     EventLog& log_;
