@@ -1,0 +1,301 @@
+// The standard message dialog, driven with keys from inside its own loop: caption, icon,
+// buttons in their fixed order and the Enter/Escape results of every button set; the plain
+// error box of an exception that escaped a handler, and the loop going on after it.
+#include "ToolkitTestSupport.h"
+
+#include "toolkit/Form.h"
+#include "toolkit/MessageDialog.h"
+#include "toolkit/Timer.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace folvane {
+namespace {
+
+std::string WindowText(HWND window)
+{
+    char text[1024] = {};
+    GetWindowTextA(window, text, sizeof(text));
+    return text;
+}
+
+std::string ClassOf(HWND window)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+std::vector<HWND> Children(HWND parent)
+{
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        children.push_back(child);
+    return children;
+}
+
+// What a test saw of a dialog while it was open.
+struct Seen {
+    bool found = false;
+    std::string caption;
+    std::vector<std::string> buttons; // left to right
+    std::string text;
+    HICON icon = nullptr;
+    bool stillOpenAfterKey = false;
+};
+
+Seen Inspect(HWND dialog)
+{
+    Seen seen;
+    seen.found = dialog != nullptr;
+    if (!dialog)
+        return seen;
+    seen.caption = WindowText(dialog);
+    std::vector<HWND> buttons;
+    for (HWND child : Children(dialog)) {
+        std::string cls = ClassOf(child);
+        std::transform(cls.begin(), cls.end(), cls.begin(), ::toupper);
+        if (cls == "BUTTON") {
+            buttons.push_back(child);
+        } else if (cls == "STATIC") {
+            if (GetWindowLongA(child, GWL_STYLE) & SS_ICON)
+                seen.icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
+            else
+                seen.text = WindowText(child);
+        }
+    }
+    std::sort(buttons.begin(), buttons.end(), [](HWND l, HWND r) {
+        RECT a, b;
+        GetWindowRect(l, &a);
+        GetWindowRect(r, &b);
+        return a.left < b.left;
+    });
+    for (HWND button : buttons)
+        seen.buttons.push_back(WindowText(button));
+    return seen;
+}
+
+// Opens a dialog and, from inside its loop, looks at it and presses `key` on the focused
+// window. When the key closes nothing, the first button is clicked after a second look. Both
+// looks have run when this returns, so none of them can reach the next dialog.
+TModalResult RunDialog(TMsgDlgType type, TMsgDlgButtons buttons, WPARAM key, Seen& seen)
+{
+    bool secondLook = false;
+    testing::RunSoon([&] {
+        HWND dialog = FindWindowA(kMessageDialogClass, nullptr);
+        seen = Inspect(dialog);
+        if (!dialog) {
+            secondLook = true;
+            return;
+        }
+        PostMessageA(GetFocus(), WM_KEYDOWN, key, 0);
+        testing::RunSoon(
+            [&] {
+                HWND still = FindWindowA(kMessageDialogClass, nullptr);
+                seen.stillOpenAfterKey = still && IsWindowVisible(still);
+                if (seen.stillOpenAfterKey)
+                    SendMessageA(FindWindowExA(still, nullptr, "Button", nullptr), BM_CLICK, 0, 0);
+                secondLook = true;
+            },
+            100);
+    });
+    TModalResult result = MessageDlg("It appears this registry entry is blank or does not exist!", type, buttons);
+    testing::PumpUntil([&] { return secondLook; }, 2000);
+    return result;
+}
+
+TEST(MessageDialog, CaptionAndIconFollowTheType)
+{
+    struct Case {
+        TMsgDlgType type;
+        const char* caption;
+        LPCSTR icon;
+    } cases[] = {
+        { TMsgDlgType::mtWarning, "Warning", IDI_WARNING },
+        { TMsgDlgType::mtError, "Error", IDI_ERROR },
+        { TMsgDlgType::mtInformation, "Information", IDI_INFORMATION },
+        { TMsgDlgType::mtConfirmation, "Confirm", IDI_QUESTION },
+    };
+    for (const auto& c : cases) {
+        Seen seen;
+        EXPECT_EQ(RunDialog(c.type, mbOK, VK_RETURN, seen), mrOk);
+        ASSERT_TRUE(seen.found) << c.caption;
+        EXPECT_EQ(seen.caption, c.caption);
+        EXPECT_EQ(seen.icon, LoadIconA(nullptr, c.icon)) << c.caption;
+        EXPECT_EQ(seen.text, "It appears this registry entry is blank or does not exist!");
+    }
+    Application().SetTitle("Folvane");
+    Seen custom;
+    RunDialog(TMsgDlgType::mtCustom, mbOK, VK_RETURN, custom);
+    EXPECT_EQ(custom.caption, "Folvane");
+    EXPECT_EQ(custom.icon, nullptr);
+}
+
+TEST(MessageDialog, EveryButtonSetInFixedOrderWithEnterAndEscapeResults)
+{
+    for (TMsgDlgButtons set = 1; set <= (mbYes | mbNo | mbOK | mbCancel); ++set) {
+        std::vector<std::string> expected;
+        if (set & mbYes)
+            expected.push_back("&Yes");
+        if (set & mbNo)
+            expected.push_back("&No");
+        if (set & mbOK)
+            expected.push_back("OK");
+        if (set & mbCancel)
+            expected.push_back("Cancel");
+        TModalResult enter = (set & mbOK) ? mrOk : (set & mbYes) ? mrYes : (set & mbNo) ? mrNo : mrCancel;
+        TModalResult escape = (set & mbCancel) ? mrCancel : (set & mbNo) ? mrNo : mrNone;
+
+        Seen seen;
+        EXPECT_EQ(RunDialog(TMsgDlgType::mtConfirmation, set, VK_RETURN, seen), enter) << "set " << set;
+        EXPECT_EQ(seen.buttons, expected) << "set " << set;
+        EXPECT_FALSE(seen.stillOpenAfterKey);
+
+        Seen escaped;
+        TModalResult result = RunDialog(TMsgDlgType::mtConfirmation, set, VK_ESCAPE, escaped);
+        if (escape != mrNone) {
+            EXPECT_EQ(result, escape) << "set " << set;
+            EXPECT_FALSE(escaped.stillOpenAfterKey);
+        } else {
+            // Escape answers nothing here: the dialog waits for a button (the first one).
+            EXPECT_TRUE(escaped.stillOpenAfterKey) << "set " << set;
+            EXPECT_EQ(result, MessageDlgButtons(set).front().result);
+        }
+    }
+}
+
+TEST(MessageDialog, AnEmptySetStillHasAnOkButton)
+{
+    Seen seen;
+    EXPECT_EQ(RunDialog(TMsgDlgType::mtWarning, 0, VK_RETURN, seen), mrOk);
+    EXPECT_EQ(seen.buttons, (std::vector<std::string> { "OK" }));
+}
+
+TEST(MessageDialog, TabMovesToAnotherButtonAndEnterPressesIt)
+{
+    testing::RunSoon([] {
+        HWND dialog = FindWindowA(kMessageDialogClass, nullptr);
+        if (!dialog)
+            return;
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_TAB, 0); // Yes -> No
+        testing::RunSoon([] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0); });
+    });
+    EXPECT_EQ(MessageDlg("Write the path?", TMsgDlgType::mtConfirmation, mbYes | mbNo), mrNo);
+}
+
+TEST(MessageDialog, OtherWindowsAreDisabledWhileItIsOpen)
+{
+    TForm form;
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    form.Show();
+    bool disabled = false;
+    testing::RunSoon([&] {
+        disabled = !IsWindowEnabled(form.Handle());
+        PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0);
+    });
+    MessageDlg("x", TMsgDlgType::mtInformation, mbOK);
+    EXPECT_TRUE(disabled);
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+}
+
+// ---- The standard error box ----
+
+struct ErrorBox {
+    bool found = false;
+    std::string caption;
+    std::string text;
+    bool errorIcon = false;
+    int buttons = 0;
+};
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM param)
+{
+    if (ClassOf(window) == "#32770" && IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(param) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Arms a look at the next system message box of the thread and closes it with OK.
+void ExpectErrorBox(ErrorBox& box)
+{
+    testing::RunSoon([&box] {
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), &FindMessageBox, reinterpret_cast<LPARAM>(&dialog));
+        if (!dialog)
+            return;
+        box.found = true;
+        box.caption = WindowText(dialog);
+        for (HWND child : Children(dialog)) {
+            std::string cls = ClassOf(child);
+            std::transform(cls.begin(), cls.end(), cls.begin(), ::toupper);
+            if (cls == "BUTTON")
+                ++box.buttons;
+            else if (cls == "STATIC" && (GetWindowLongA(child, GWL_STYLE) & SS_ICON))
+                box.errorIcon
+                    = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0)) == LoadIconA(nullptr, IDI_ERROR);
+            else if (cls == "STATIC" && !WindowText(child).empty())
+                box.text = WindowText(child);
+        }
+        PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+    });
+}
+
+TEST(ErrorBox, TextGetsAFinalPeriodOnce)
+{
+    EXPECT_EQ(ExceptionBoxText("Failed to get data for 'SetupPath'"), "Failed to get data for 'SetupPath'.");
+    EXPECT_EQ(ExceptionBoxText("Already done."), "Already done.");
+    EXPECT_EQ(ExceptionBoxText("Really?"), "Really?.");
+    EXPECT_EQ(ExceptionBoxText(""), "");
+}
+
+TEST(ErrorBox, AnExceptionFromAHandlerIsShownAndTheLoopGoesOn)
+{
+    Application().SetTitle("Folvane");
+    TForm form;
+    form.SetBorderStyle(TFormBorderStyle::bsNone);
+    form.Show();
+    int clicks = 0;
+    form.OnClick = [&](TComponent*) {
+        if (++clicks == 1)
+            throw std::runtime_error("Failed to get data for 'SetupPath'");
+    };
+    ErrorBox box;
+    ExpectErrorBox(box);
+    // The press and release arrive through the queue, as the user's would.
+    PostMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(testing::PumpUntil([&] { return box.found && clicks == 1; }, 3000));
+    EXPECT_EQ(box.caption, "Folvane");
+    EXPECT_EQ(box.text, "Failed to get data for 'SetupPath'.");
+    EXPECT_TRUE(box.errorIcon);
+    EXPECT_EQ(box.buttons, 1);
+
+    // The window and the loop still work.
+    PostMessageA(form.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    PostMessageA(form.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(testing::PumpUntil([&] { return clicks == 2; }, 2000));
+}
+
+TEST(ErrorBox, TimerHandlerErrorsAreCaughtToo)
+{
+    ErrorBox box;
+    ExpectErrorBox(box);
+    int ticks = 0;
+    TTimer timer;
+    timer.SetInterval(10);
+    timer.OnTimer = [&](TComponent*) {
+        if (++ticks == 1)
+            throw std::runtime_error("Invalid data type for 'AppPath'");
+    };
+    ASSERT_TRUE(testing::PumpUntil([&] { return box.found && ticks >= 3; }, 3000));
+    EXPECT_EQ(box.text, "Invalid data type for 'AppPath'.");
+}
+
+} // namespace
+} // namespace folvane
