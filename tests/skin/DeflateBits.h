@@ -2,9 +2,18 @@
 // reproducible sample data.
 #pragma once
 
+#include "skin/Inflate.h"
+
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 #include <vector>
 
 namespace folvane::test {
@@ -96,6 +105,56 @@ inline std::vector<std::uint8_t> MakeSample(SampleKind kind, std::size_t size, u
     }
     out.resize(size);
     return out;
+}
+
+// Hands out the input a few bytes at a time, to cross every refill path.
+class TrickleSource final : public InflateSource {
+public:
+    TrickleSource(const std::vector<std::uint8_t>& bytes, std::size_t step)
+        : bytes_(bytes)
+        , step_(step)
+    {
+    }
+    std::size_t Read(std::uint8_t* buffer, std::size_t size, bool&) override
+    {
+        const std::size_t n = std::min({ size, step_, bytes_.size() - offset_ });
+        std::memcpy(buffer, bytes_.data() + offset_, n);
+        offset_ += n;
+        return n;
+    }
+
+private:
+    const std::vector<std::uint8_t>& bytes_;
+    std::size_t step_;
+    std::size_t offset_ = 0;
+};
+
+class CollectSink final : public InflateSink {
+public:
+    bool Write(const std::uint8_t* data, std::size_t size) override
+    {
+        pieces.push_back(size);
+        bytes.insert(bytes.end(), data, data + size);
+        return refuseAfter-- > 0;
+    }
+    std::vector<std::uint8_t> bytes;
+    std::vector<std::size_t> pieces;
+    int refuseAfter = 1 << 30;
+};
+
+// The committed zlib stream: a resource under Wine, the source file natively.
+inline std::vector<std::uint8_t> CommittedStream()
+{
+#ifdef _WIN32
+    HRSRC found = FindResourceA(nullptr, "MIXED_DEFLATE", MAKEINTRESOURCEA(10)); // RT_RCDATA
+    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    const auto* bytes = static_cast<const std::uint8_t*>(loaded ? LockResource(loaded) : nullptr);
+    return bytes ? std::vector<std::uint8_t>(bytes, bytes + SizeofResource(nullptr, found))
+                 : std::vector<std::uint8_t>();
+#else
+    std::ifstream in(FOLVANE_SKIN_TEST_DATA "/mixed_l9.deflate", std::ios::binary);
+    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+#endif
 }
 
 } // namespace folvane::test
