@@ -40,9 +40,10 @@ constexpr std::size_t kInputPiece = 16 * 1024;
 constexpr std::size_t kFlushAt = 64 * 1024;
 constexpr std::size_t kFlushSize = 32 * 1024;
 constexpr std::size_t kWindowSize = kFlushAt + kMaxMatch;
-// Matches with distance >= 8 are copied in 8-byte words and may write up to
-// 7 bytes past their end; those bytes are overwritten before anything reads them.
-constexpr std::size_t kWindowSlack = 8;
+// Matches with distance >= 8 are copied in 8- or 16-byte chunks and may write
+// up to 15 bytes past their end; those bytes are overwritten before anything
+// reads them.
+constexpr std::size_t kWindowSlack = 16;
 static_assert(kFlushAt - 1 + kMaxMatch < kWindowSize, "one match always fits before a flush");
 static_assert(kFlushAt - kFlushSize >= 32768, "a flush keeps the longest distance reachable");
 
@@ -116,6 +117,13 @@ private:
     InflateStatus SlowRefill(BitBuffer& bits, unsigned& count, const std::uint8_t*& next);
     bool FetchInput(const std::uint8_t*& next);
     bool FlushWindow(std::size_t& pos);
+    bool FlushWindowAt(std::size_t& pos)
+    {
+        pos_ = pos;
+        const bool ok = FlushWindow(pos_);
+        pos = pos_;
+        return ok;
+    }
     InflateStatus StoredBlock();
     InflateStatus ReadDynamicTables();
     InflateStatus HuffmanBlock(const THuffmanTree& literalLength, const THuffmanTree& distance);
@@ -357,6 +365,28 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
     const BitBuffer litMask = literalLength.Mask();
     const std::uint32_t* const distTable = distance.Table();
     const BitBuffer distMask = distance.Mask();
+    const std::uint8_t* end = end_;
+    // The slow path goes through the members, so that no local's address
+    // escapes: byte stores into the window could otherwise alias them.
+    auto refill = [&]() -> InflateStatus {
+        if (end - next >= static_cast<std::ptrdiff_t>(sizeof(BitBuffer))) {
+            BitBuffer word;
+            std::memcpy(&word, next, sizeof word);
+            bits |= word << count;
+            next += (kBufferBits - 1 - count) >> 3;
+            count |= kRefillMin;
+            return InflateStatus::ok;
+        }
+        bits_ = bits;
+        count_ = count;
+        next_ = next;
+        const InflateStatus s = SlowRefill(bits_, count_, next_);
+        bits = bits_;
+        count = count_;
+        next = next_;
+        end = end_;
+        return s;
+    };
     auto consume = [&](unsigned n) {
         bits >>= n;
         count -= n;
@@ -366,10 +396,10 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
     // the buffer, so that the table load overlaps the work on the current
     // symbol. A refill never changes bits below the count, so an entry looked
     // up before a refill stays valid after it.
-    InflateStatus status = Refill(bits, count, next);
+    InflateStatus status = refill();
     std::uint32_t entry = litTable[bits & litMask];
     while (status == InflateStatus::ok) {
-        if (pos >= kFlushAt && !FlushWindow(pos)) {
+        if (pos >= kFlushAt && !FlushWindowAt(pos)) {
             status = InflateStatus::writeFailed;
             break;
         }
@@ -386,9 +416,9 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
                     window[pos++] = static_cast<std::uint8_t>(symbol);
                     entry = litTable[bits & litMask];
                 }
-                status = Refill(bits, count, next);
+                status = refill();
             } else {
-                status = Refill(bits, count, next);
+                status = refill();
                 entry = litTable[bits & litMask];
             }
             continue;
@@ -406,7 +436,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         consume(extra);
 
         if constexpr (!kWholeMatchPerRefill) {
-            if (status = Refill(bits, count, next); status != InflateStatus::ok)
+            if (status = refill(); status != InflateStatus::ok)
                 break;
         }
         entry = distTable[bits & distMask];
@@ -419,7 +449,7 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
         extra = THuffmanTree::ExtraBits(entry);
         if constexpr (!kWholeMatchPerRefill) {
             if (count < extra) {
-                if (status = Refill(bits, count, next); status != InflateStatus::ok)
+                if (status = refill(); status != InflateStatus::ok)
                     break;
             }
         }
@@ -431,15 +461,24 @@ InflateStatus Inflater::HuffmanBlock(const THuffmanTree& literalLength, const TH
             status = InflateStatus::badData;
             break;
         }
-        status = Refill(bits, count, next);
+        status = refill();
         entry = litTable[bits & litMask];
 
         std::uint8_t* out = window + pos;
         const std::uint8_t* from = out - dist;
         std::uint8_t* const stop = out + length;
         pos += length;
-        if (dist >= 8) {
-            // Word copies read only bytes at least 8 behind, all written already.
+        if (dist >= 16) {
+            // Chunk copies read only bytes at least one chunk behind, all
+            // written already.
+            do {
+                std::uint8_t chunk[16];
+                std::memcpy(chunk, from, 16);
+                std::memcpy(out, chunk, 16);
+                out += 16;
+                from += 16;
+            } while (out < stop);
+        } else if (dist >= 8) {
             do {
                 std::uint64_t word;
                 std::memcpy(&word, from, 8);

@@ -42,4 +42,8 @@ zip -q -X pk.zip SKINDATA.SK2
 expect_exit 1 "$tool" extract pk.zip nothing.bin
 [ ! -e nothing.bin ] || fail "a refused archive left a file"
 expect_exit 3 "$tool" list
+
+# The program's own skin, as the artwork tool wrote it.
+expect_exit 0 "$tool" list "$FOLVANE_SOURCE_DIR/assets/Skin.skn"
+grep -Eq '^SKIN2_BUTTON +bitmap ' out.txt || fail "the program's skin has no button face"
 echo ok
