@@ -369,13 +369,11 @@ std::string TMarkupLabel::AnchorAt(int x, int y, RECT& hoverRect)
     TCanvas canvas(screen.Get());
     canvas.SetFont(Font());
     const std::string text = DisplayText();
+    mouseAnchor_ = -1; // hit-testing styles no anchor
     PlaceVertically(canvas, text, r, POINT { x, y }, vAlignment_);
-    const int hoverAnchor = mouseAnchor_;
-    mouseAnchor_ = -1;
     lastResult_.HoverRect = { -1, -1, -1, -1 };
     const bool over = PaintMarkup(canvas, text, r, POINT { x, y }, true);
     mouseAnchor_ = lastResult_.MouseAnchor;
-    (void)hoverAnchor;
     if (!over) {
         mouseAnchor_ = -1;
         return {};

@@ -683,7 +683,9 @@ void Renderer::Body(std::string_view upper)
         if (picture.kind == ResolvedPicture::Kind::Picture) {
             TilePicture(*picture.picture, true, layout.right - picture.picture->Width(), layout.top);
         } else {
-            DrawResolvedAt(picture, rect_.right - picture.width, rect_.top);
+            // An image-list picture by the list's own width; a shell icon by its box.
+            const bool listed = picture.kind == ResolvedPicture::Kind::ImageList;
+            DrawResolvedAt(picture, rect_.right - (listed ? req_.Images->Width() : picture.width), rect_.top);
         }
     }
     value = AttributeValue(upper, "BGCOLOR", &found);

@@ -118,7 +118,13 @@ void TReflectionImage::PictureChanged()
 
 void TReflectionImage::BuildReflection()
 {
-    if (picture_.Empty() || IsLoading()) {
+    if (IsLoading()) {
+        return;
+    }
+    if (picture_.Empty()) {
+        // A cleared picture keeps no reflection of what it held.
+        reflectionImage_.reset();
+        reflectionWidth_ = reflectionHeight_ = 0;
         return;
     }
     picture_.Measure();

@@ -201,5 +201,28 @@ TEST(richlabel_MarkupLabel, TooltipsShowTargetsOrPlainText)
     EXPECT_EQ(info.HintStr, label.DisplayText());
 }
 
+TEST(richlabel_MarkupLabel, MouseMovesEnterAndLeaveAnchors)
+{
+    TMarkupLabel label;
+    label.SetBounds(0, 0, 300, 40);
+    label.SetHover(true);
+    label.SetVAlignment(TVAlignment::tvaBottom);
+    label.SetHTMLText("<a href=\"one\">one</a> plain");
+    std::vector<std::string> events;
+    label.OnAnchorEnter = [&](TComponent*, const std::string& a) { events.push_back("enter " + a); };
+    label.OnAnchorExit = [&](TComponent*, const std::string& a) { events.push_back("exit " + a); };
+
+    // Bottom alignment: the 13-pixel line (15 with its 2) sits at the bottom of the 40 rows.
+    label.DispatchMouseMove(0, 5, 6);
+    EXPECT_EQ(label.Cursor(), crDefault);
+    EXPECT_TRUE(events.empty());
+    label.DispatchMouseMove(0, 5, 32);
+    EXPECT_EQ(label.Cursor(), crHandPoint);
+    label.DispatchMouseMove(0, 6, 32); // still the same anchor: no second enter
+    label.DispatchMouseMove(0, 250, 32);
+    EXPECT_EQ(label.Cursor(), crDefault);
+    EXPECT_EQ(events, (std::vector<std::string> { "enter one", "exit " }));
+}
+
 } // namespace
 } // namespace folvane

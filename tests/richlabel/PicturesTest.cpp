@@ -190,6 +190,9 @@ TEST(richlabel_ReflectionImage, ReflectionAlphaRows)
         visible += (image.ReflectionPixel(7, row) >> 24) != 0 ? 1 : 0;
     }
     EXPECT_EQ(visible, 0);
+
+    image.Picture().Assign(nullptr);
+    EXPECT_FALSE(image.HasReflection());
 }
 
 int CountBlue(TBitmap& bitmap, const RECT& rect)
