@@ -227,6 +227,16 @@ TEST(richlabel_ReflectionImage, PaintsPictureAndReflectionOrAnOutline)
     EXPECT_NEAR(ColorRed(surface.Pixel(10, 49)), (10 * reflected + 255 * (255 - reflected)) / 255, 3);
     EXPECT_EQ(surface.Pixel(10, 79), clWhite); // row 30 of the reflection is transparent
 
+    // Painted by a parent, the canvas origin sits at the control's corner: GDI+ follows it.
+    TBitmap parent(80, 100, TPixelFormat::pf24bit);
+    FillBitmap(parent, clWhite);
+    parent.Canvas().MoveOrigin(20, 10);
+    image.PaintTo(parent.Canvas());
+    parent.Canvas().MoveOrigin(-20, -10);
+    EXPECT_EQ(parent.Pixel(10, 47), clWhite);
+    EXPECT_EQ(parent.Pixel(30, 57), surface.Pixel(10, 47));
+    EXPECT_EQ(parent.Pixel(30, 59), surface.Pixel(10, 49));
+
     // Moving the axis moves the reflection without building it again.
     image.SetReflectionAxis(5);
     FillBitmap(surface, clWhite);
