@@ -217,108 +217,93 @@ bool Inflater::FlushWindow(std::size_t& pos)
 
 InflateStatus Inflater::StoredBlock()
 {
-    BitBuffer bits = bits_;
-    unsigned count = count_;
-    const std::uint8_t* next = next_;
-    auto save = [&] {
-        bits_ = bits;
-        count_ = count;
-        next_ = next;
-    };
+    // Cold path: works on the members directly.
 
     // Drop the rest of the current byte; LEN follows, NLEN is not compared.
-    bits >>= count & 7;
-    count &= ~7u;
+    bits_ >>= count_ & 7;
+    count_ &= ~7u;
     std::size_t length = 0;
     for (int half = 0; half < 2; ++half) {
-        if (InflateStatus s = Refill(bits, count, next); s != InflateStatus::ok)
-            return save(), s;
+        if (InflateStatus s = Refill(bits_, count_, next_); s != InflateStatus::ok)
+            return s;
         if (half == 0)
-            length = static_cast<std::size_t>(LowBits(bits, 16));
-        bits >>= 16;
-        count -= 16;
+            length = static_cast<std::size_t>(LowBits(bits_, 16));
+        bits_ >>= 16;
+        count_ -= 16;
     }
-    if (ConsumedPadding(count))
-        return save(), InflateStatus::truncated;
+    if (ConsumedPadding(count_))
+        return InflateStatus::truncated;
 
     // Whole bytes still in the bit buffer come first.
-    while (length > 0 && count >= 8) {
-        if (ConsumedPadding(count - 8))
-            return save(), InflateStatus::truncated;
+    while (length > 0 && count_ >= 8) {
+        if (ConsumedPadding(count_ - 8))
+            return InflateStatus::truncated;
         if (pos_ >= kFlushAt && !FlushWindow(pos_))
-            return save(), InflateStatus::writeFailed;
-        window_[pos_++] = static_cast<std::uint8_t>(bits);
-        bits >>= 8;
-        count -= 8;
+            return InflateStatus::writeFailed;
+        window_[pos_++] = static_cast<std::uint8_t>(bits_);
+        bits_ >>= 8;
+        count_ -= 8;
         --length;
     }
     if (length > 0) {
-        // The buffer is empty now; the bytes above its count are those at next.
-        bits = 0;
-        count = 0;
+        // The buffer is empty now; the bytes above its count_ are those at next_.
+        bits_ = 0;
+        count_ = 0;
     }
     while (length > 0) {
-        if (next == end_ && !FetchInput(next))
-            return save(), readFailed_ ? InflateStatus::readFailed : InflateStatus::truncated;
-        std::size_t piece = std::min({ length, static_cast<std::size_t>(end_ - next), kInputPiece, kFlushAt - pos_ });
-        std::memcpy(window_.get() + pos_, next, piece);
-        next += piece;
+        if (next_ == end_ && !FetchInput(next_))
+            return readFailed_ ? InflateStatus::readFailed : InflateStatus::truncated;
+        std::size_t piece = std::min({ length, static_cast<std::size_t>(end_ - next_), kInputPiece, kFlushAt - pos_ });
+        std::memcpy(window_.get() + pos_, next_, piece);
+        next_ += piece;
         pos_ += piece;
         length -= piece;
         if (pos_ >= kFlushAt && !FlushWindow(pos_))
-            return save(), InflateStatus::writeFailed;
+            return InflateStatus::writeFailed;
     }
-    save();
     return InflateStatus::ok;
 }
 
 InflateStatus Inflater::ReadDynamicTables()
 {
-    BitBuffer bits = bits_;
-    unsigned count = count_;
-    const std::uint8_t* next = next_;
-    auto save = [&] {
-        bits_ = bits;
-        count_ = count;
-        next_ = next;
-    };
+    // Cold path: works on the members directly.
     auto take = [&](unsigned n) {
-        const unsigned value = static_cast<unsigned>(LowBits(bits, n));
-        bits >>= n;
-        count -= n;
+        const unsigned value = static_cast<unsigned>(LowBits(bits_, n));
+        bits_ >>= n;
+        count_ -= n;
         return value;
     };
 
-    if (InflateStatus s = Refill(bits, count, next); s != InflateStatus::ok)
-        return save(), s;
+    if (InflateStatus s = Refill(bits_, count_, next_); s != InflateStatus::ok)
+        return s;
     const unsigned literalCount = take(5) + 257;
     const unsigned distanceCount = take(5) + 1;
     const unsigned codeLengthCount = take(4) + 4;
     if (literalCount > kLitLenSymbols || distanceCount > kDistanceSymbols)
-        return save(), InflateStatus::badData;
+        return InflateStatus::badData;
 
     std::array<std::uint8_t, 19> codeLengths {};
     for (unsigned i = 0; i < codeLengthCount; ++i) {
-        if (count < 3) {
-            if (InflateStatus s = Refill(bits, count, next); s != InflateStatus::ok)
-                return save(), s;
+        if (count_ < 3) {
+            if (InflateStatus s = Refill(bits_, count_, next_); s != InflateStatus::ok)
+                return s;
         }
         codeLengths[kCodeLengthOrder[i]] = static_cast<std::uint8_t>(take(3));
     }
     if (!codeLength_.Build(codeLengths))
-        return save(), InflateStatus::badData;
+        return InflateStatus::badData;
 
     std::array<std::uint8_t, kLitLenSymbols + kDistanceSymbols> lengths {};
     const unsigned total = literalCount + distanceCount;
     const std::uint32_t* table = codeLength_.Table();
     const std::uint32_t mask = codeLength_.Mask();
     for (unsigned i = 0; i < total;) {
-        if (InflateStatus s = Refill(bits, count, next); s != InflateStatus::ok)
-            return save(), s;
-        const std::uint32_t entry = table[bits & mask];
+        if (InflateStatus s = Refill(bits_, count_, next_); s != InflateStatus::ok)
+            return s;
+        const std::uint32_t entry = table[bits_ & mask];
         const unsigned symbol = THuffmanTree::Symbol(entry);
         if (symbol > 18)
-            return save(), InflateStatus::badData;
+            return InflateStatus::badData;
         take(THuffmanTree::CodeLength(entry));
         if (symbol < 16) {
             lengths[i++] = static_cast<std::uint8_t>(symbol);
@@ -328,7 +313,7 @@ InflateStatus Inflater::ReadDynamicTables()
         unsigned repeat;
         if (symbol == 16) {
             if (i == 0)
-                return save(), InflateStatus::badData;
+                return InflateStatus::badData;
             value = lengths[i - 1];
             repeat = 3 + take(2);
         } else if (symbol == 17) {
@@ -337,12 +322,11 @@ InflateStatus Inflater::ReadDynamicTables()
             repeat = 11 + take(7);
         }
         if (repeat > total - i)
-            return save(), InflateStatus::badData;
+            return InflateStatus::badData;
         std::fill_n(lengths.begin() + i, repeat, value);
         i += repeat;
     }
-    save();
-    if (ConsumedPadding(count))
+    if (ConsumedPadding(count_))
         return InflateStatus::truncated;
     if (!literalLength_.Build(std::span(lengths.data(), literalCount))
         || !distance_.Build(std::span(lengths.data() + literalCount, distanceCount)))

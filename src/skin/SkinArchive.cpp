@@ -3,6 +3,8 @@
 
 #include "skin/Inflate.h"
 
+#include "skin/LittleEndian.h"
+
 #include <array>
 #include <cstring>
 
@@ -18,14 +20,9 @@ constexpr std::size_t kMaxNameLength = 259;
 constexpr std::uint32_t kEndRecordSignature = 0x06054B50;
 constexpr std::size_t kReadPiece = 16 * 1024;
 
-std::uint16_t Le16(const std::uint8_t* p)
+std::uint16_t ReadLe16(const std::uint8_t* p)
 {
     return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8)
-        | (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
 
 constexpr std::array<std::uint32_t, 256> MakeCrcTable()
@@ -71,29 +68,30 @@ bool FindMember(SkinFile& archive, const std::string& memberName, DirectoryEntry
         return false;
     const std::uint64_t endRecord = size - kEndRecordSize;
     std::uint8_t end[kEndRecordSize];
-    if (!ReadExactly(archive, endRecord, end, sizeof end) || Le32(end) != kEndRecordSignature || Le16(end + 20) != 0)
+    if (!ReadExactly(archive, endRecord, end, sizeof end) || ReadLe32(end) != kEndRecordSignature
+        || ReadLe16(end + 20) != 0)
         return false;
 
     const std::string wanted = UpperAscii(memberName);
-    std::uint64_t pos = Le32(end + 16);
+    std::uint64_t pos = ReadLe32(end + 16);
     while (pos < endRecord) {
         std::uint8_t entry[kDirectoryEntrySize];
         if (!ReadExactly(archive, pos, entry, sizeof entry))
             return false;
-        const std::size_t nameLength = Le16(entry + 28);
+        const std::size_t nameLength = ReadLe16(entry + 28);
         // Entries follow each other right after the name, so extra fields and
         // comments would put the next read out of step.
-        if (nameLength > kMaxNameLength || Le16(entry + 30) != 0 || Le16(entry + 32) != 0)
+        if (nameLength > kMaxNameLength || ReadLe16(entry + 30) != 0 || ReadLe16(entry + 32) != 0)
             return false;
         std::string name(nameLength, '\0');
         if (!ReadExactly(archive, pos + kDirectoryEntrySize, name.data(), nameLength))
             return false;
         if (UpperAscii(name) == wanted) {
-            found.flags = Le16(entry + 8);
-            found.time = Le16(entry + 12);
-            found.crc = Le32(entry + 16);
-            found.uncompressedSize = Le32(entry + 24);
-            found.localHeaderOffset = Le32(entry + 42);
+            found.flags = ReadLe16(entry + 8);
+            found.time = ReadLe16(entry + 12);
+            found.crc = ReadLe32(entry + 16);
+            found.uncompressedSize = ReadLe32(entry + 24);
+            found.localHeaderOffset = ReadLe32(entry + 42);
             return true;
         }
         pos += kDirectoryEntrySize + nameLength;
@@ -153,7 +151,7 @@ SkinExtractResult Extract(SkinFile& archive, const DirectoryEntry& member, FileS
     if (!ReadExactly(archive, member.localHeaderOffset, local, sizeof local))
         return skinExtractFailed;
     std::uint64_t pos
-        = std::uint64_t(member.localHeaderOffset) + kLocalHeaderSize + Le16(local + 26) + Le16(local + 28);
+        = std::uint64_t(member.localHeaderOffset) + kLocalHeaderSize + ReadLe16(local + 26) + ReadLe16(local + 28);
 
     ZipCipher cipher(password);
     const bool enciphered = (member.flags & 1) != 0;

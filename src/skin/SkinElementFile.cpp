@@ -1,6 +1,7 @@
 // Element file parsing and the portable archive reader core.
 #include "skin/SkinElementFile.h"
 
+#include "skin/LittleEndian.h"
 #include "skin/SkinArchive.h"
 
 #include <charconv>
@@ -14,12 +15,6 @@ constexpr std::size_t kHeaderProbe = 16;
 constexpr std::size_t kHeaderMinimum = 24;
 constexpr std::size_t kRecordSize = 77;
 constexpr std::size_t kNameSize = 64;
-
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8)
-        | (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
 
 char LowerAscii(char c)
 {
@@ -95,7 +90,7 @@ bool SkinElementTable::Parse(SkinFile& file)
     std::uint8_t probe[kHeaderProbe];
     if (!ReadExactly(file, 0, probe, sizeof probe))
         return false;
-    const std::uint32_t headerLength = Le32(probe + 12);
+    const std::uint32_t headerLength = ReadLe32(probe + 12);
     if (headerLength < kHeaderMinimum || headerLength > size)
         return false;
     std::vector<std::uint8_t> header(headerLength);
@@ -107,7 +102,7 @@ bool SkinElementTable::Parse(SkinFile& file)
     // and the memory however the offsets are crafted.
     const std::uint64_t maxRecords = size / kRecordSize + 1;
     std::uint64_t dataBudget = size;
-    std::uint64_t offset = Le32(header.data() + 20);
+    std::uint64_t offset = ReadLe32(header.data() + 20);
     for (std::uint64_t n = 0;; ++n) {
         if (n > maxRecords) {
             Clear();
@@ -121,9 +116,9 @@ bool SkinElementTable::Parse(SkinFile& file)
         SkinElementRecord record;
         record.name.assign(reinterpret_cast<const char*>(raw), strnlen(reinterpret_cast<const char*>(raw), kNameSize));
         record.kind = raw[kNameSize];
-        record.dataOffset = Le32(raw + kNameSize + 1);
-        record.dataSize = Le32(raw + kNameSize + 5);
-        record.next = Le32(raw + kNameSize + 9);
+        record.dataOffset = ReadLe32(raw + kNameSize + 1);
+        record.dataSize = ReadLe32(raw + kNameSize + 5);
+        record.next = ReadLe32(raw + kNameSize + 9);
         if (record.next == 0)
             return true;
 
@@ -157,7 +152,7 @@ bool SkinElementTable::Parse(SkinFile& file)
             bitmaps_.emplace_back(record.name, std::move(data));
             break;
         case TSkinElementKind::integer:
-            integers_.push_back(record.name + "=" + std::to_string(static_cast<std::int32_t>(Le32(data.data()))));
+            integers_.push_back(record.name + "=" + std::to_string(static_cast<std::int32_t>(ReadLe32(data.data()))));
             break;
         case TSkinElementKind::flag:
             flags_.push_back(record.name + "=" + std::to_string(data[0]));
