@@ -108,34 +108,7 @@ TModalResult RunDialog(TMsgDlgType type, TMsgDlgButtons buttons, WPARAM key, See
     return result;
 }
 
-TEST(MessageDialog, CaptionAndIconFollowTheType)
-{
-    struct Case {
-        TMsgDlgType type;
-        const char* caption;
-        LPCSTR icon;
-    } cases[] = {
-        { TMsgDlgType::mtWarning, "Warning", IDI_WARNING },
-        { TMsgDlgType::mtError, "Error", IDI_ERROR },
-        { TMsgDlgType::mtInformation, "Information", IDI_INFORMATION },
-        { TMsgDlgType::mtConfirmation, "Confirm", IDI_QUESTION },
-    };
-    for (const auto& c : cases) {
-        Seen seen;
-        EXPECT_EQ(RunDialog(c.type, mbOK, VK_RETURN, seen), mrOk);
-        ASSERT_TRUE(seen.found) << c.caption;
-        EXPECT_EQ(seen.caption, c.caption);
-        EXPECT_EQ(seen.icon, LoadIconA(nullptr, c.icon)) << c.caption;
-        EXPECT_EQ(seen.text, "It appears this registry entry is blank or does not exist!");
-    }
-    Application().SetTitle("Folvane");
-    Seen custom;
-    RunDialog(TMsgDlgType::mtCustom, mbOK, VK_RETURN, custom);
-    EXPECT_EQ(custom.caption, "Folvane");
-    EXPECT_EQ(custom.icon, nullptr);
-}
-
-TEST(MessageDialog, EveryButtonSetInFixedOrderWithEnterAndEscapeResults)
+TEST(MessageDialog, ButtonOrderAndKeyResultsForEverySet)
 {
     for (TMsgDlgButtons set = 1; set <= (mbYes | mbNo | mbOK | mbCancel); ++set) {
         std::vector<std::string> expected;
@@ -147,32 +120,54 @@ TEST(MessageDialog, EveryButtonSetInFixedOrderWithEnterAndEscapeResults)
             expected.push_back("OK");
         if (set & mbCancel)
             expected.push_back("Cancel");
+        std::vector<std::string> captions;
+        for (const auto& info : MessageDlgButtons(set))
+            captions.push_back(info.caption);
+        EXPECT_EQ(captions, expected) << "set " << set;
         TModalResult enter = (set & mbOK) ? mrOk : (set & mbYes) ? mrYes : (set & mbNo) ? mrNo : mrCancel;
         TModalResult escape = (set & mbCancel) ? mrCancel : (set & mbNo) ? mrNo : mrNone;
-
-        Seen seen;
-        EXPECT_EQ(RunDialog(TMsgDlgType::mtConfirmation, set, VK_RETURN, seen), enter) << "set " << set;
-        EXPECT_EQ(seen.buttons, expected) << "set " << set;
-        EXPECT_FALSE(seen.stillOpenAfterKey);
-
-        Seen escaped;
-        TModalResult result = RunDialog(TMsgDlgType::mtConfirmation, set, VK_ESCAPE, escaped);
-        if (escape != mrNone) {
-            EXPECT_EQ(result, escape) << "set " << set;
-            EXPECT_FALSE(escaped.stillOpenAfterKey);
-        } else {
-            // Escape answers nothing here: the dialog waits for a button (the first one).
-            EXPECT_TRUE(escaped.stillOpenAfterKey) << "set " << set;
-            EXPECT_EQ(result, MessageDlgButtons(set).front().result);
-        }
+        EXPECT_EQ(MessageDlgEnterResult(set), enter) << "set " << set;
+        EXPECT_EQ(MessageDlgEscapeResult(set), escape) << "set " << set;
     }
+    EXPECT_EQ(MessageDlgButtons(0).size(), 1u); // an empty set still has OK
+    EXPECT_EQ(MessageDlgButtons(0).front().result, mrOk);
 }
 
-TEST(MessageDialog, AnEmptySetStillHasAnOkButton)
+// Each real dialog costs a window; these cases cover every type, every button and both keys.
+TEST(MessageDialog, RealDialogsShowTheirCaptionIconButtonsAndAnswerTheKeys)
 {
-    Seen seen;
-    EXPECT_EQ(RunDialog(TMsgDlgType::mtWarning, 0, VK_RETURN, seen), mrOk);
-    EXPECT_EQ(seen.buttons, (std::vector<std::string> { "OK" }));
+    Application().SetTitle("Folvane");
+    struct Case {
+        TMsgDlgType type;
+        TMsgDlgButtons buttons;
+        WPARAM key;
+        const char* caption;
+        LPCSTR icon;
+        std::vector<std::string> labels;
+        TModalResult result;
+        bool keyClosesIt;
+    } cases[] = {
+        { TMsgDlgType::mtWarning, mbOK, VK_RETURN, "Warning", IDI_WARNING, { "OK" }, mrOk, true },
+        { TMsgDlgType::mtError, mbOK | mbCancel, VK_ESCAPE, "Error", IDI_ERROR, { "OK", "Cancel" }, mrCancel, true },
+        { TMsgDlgType::mtInformation, mbYes | mbNo, VK_ESCAPE, "Information", IDI_INFORMATION, { "&Yes", "&No" }, mrNo,
+            true },
+        { TMsgDlgType::mtConfirmation, mbCancel | mbNo | mbYes, VK_RETURN, "Confirm", IDI_QUESTION,
+            { "&Yes", "&No", "Cancel" }, mrYes, true },
+        { TMsgDlgType::mtCustom, mbNo | mbCancel, VK_RETURN, "Folvane", nullptr, { "&No", "Cancel" }, mrNo, true },
+        // Escape with neither Cancel nor No: nothing happens until a button is pressed.
+        { TMsgDlgType::mtConfirmation, mbOK | mbYes, VK_ESCAPE, "Confirm", IDI_QUESTION, { "&Yes", "OK" }, mrYes,
+            false },
+    };
+    for (const auto& c : cases) {
+        Seen seen;
+        EXPECT_EQ(RunDialog(c.type, c.buttons, c.key, seen), c.result) << c.caption;
+        ASSERT_TRUE(seen.found) << c.caption;
+        EXPECT_EQ(seen.caption, c.caption);
+        EXPECT_EQ(seen.icon, c.icon ? LoadIconA(nullptr, c.icon) : nullptr) << c.caption;
+        EXPECT_EQ(seen.buttons, c.labels) << c.caption;
+        EXPECT_EQ(seen.text, "It appears this registry entry is blank or does not exist!");
+        EXPECT_EQ(seen.stillOpenAfterKey, !c.keyClosesIt) << c.caption;
+    }
 }
 
 TEST(MessageDialog, TabMovesToAnotherButtonAndEnterPressesIt)
