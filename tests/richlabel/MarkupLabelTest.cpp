@@ -85,6 +85,28 @@ TEST_F(MarkupLabelPaint, BoldIsReallyBold)
     EXPECT_GT(CountPixels(surface, RECT { 0, 0, 330, 25 }, IsInk), plainInk + plainInk / 5);
 }
 
+TEST_F(MarkupLabelPaint, EllipsisCutsAtTheRightEdge)
+{
+    label.SetBounds(0, 0, 100, 25);
+    label.SetEllipsis(true);
+    Paint("A status text that is much too long for a label only a hundred pixels wide");
+    test::SaveForReview(surface, "richlabel_ellipsis.bmp");
+    EXPECT_EQ(CountPixels(surface, RECT { 100, 0, 400, 60 }, IsInk), 0);
+    EXPECT_GT(CountPixels(surface, RECT { 80, 0, 100, 25 }, IsInk), 0);
+    EXPECT_EQ(label.TextHeight(), 15); // one line
+}
+
+TEST_F(MarkupLabelPaint, ShellIconsComeFromTheSystemList)
+{
+    // A folder that exists: its icon is loaded into the list (Wine fills the list lazily).
+    Paint("<img src=\"ssys:C:\\windows\">x");
+    const int size = GetSystemMetrics(SM_CXSMICON);
+    EXPECT_GT(CountPixels(surface, RECT { 1, 0, 1 + size, size }, [](TColor c) { return c != kKey; }), size);
+    // The text follows the icon's box.
+    EXPECT_GT(CountPixels(surface, RECT { 1 + size, 0, 1 + size + 8, 25 }, IsInk), 0);
+    EXPECT_EQ(CountPixels(surface, RECT { 1 + size + 8, 0, 400, 60 }, IsInk), 0);
+}
+
 TEST_F(MarkupLabelPaint, OpaqueBackgroundsAndGradients)
 {
     label.SetTransparent(false);
