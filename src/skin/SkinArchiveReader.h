@@ -4,6 +4,7 @@
 #pragma once
 
 #include "skin/SkinElementFile.h"
+#include "skin/Win32SkinFileSystem.h"
 #include "toolkit/graphics/Bitmap.h"
 
 #include <memory>
@@ -18,7 +19,8 @@ public:
     // Raises SkinReadError ("Failed to read skin file!") when the archive
     // cannot be read; a missing or wrong password or data of the wrong size
     // leaves Loaded() false and every list empty.
-    TSkinArchiveReader(const std::string& archivePath, const std::string& password, SkinFileSystem& files);
+    TSkinArchiveReader(
+        const std::string& archivePath, const std::string& password, SkinFileSystem& files = DefaultSkinFileSystem());
 
     TSkinArchiveReader(const TSkinArchiveReader&) = delete;
     TSkinArchiveReader& operator=(const TSkinArchiveReader&) = delete;

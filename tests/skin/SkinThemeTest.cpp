@@ -88,6 +88,40 @@ private:
     TSkinUIStyle style_ = TSkinUIStyle::Marine;
 };
 
+TEST(SkinArchiveReader, BitmapElementsBecomeBitmaps)
+{
+    RecordingFiles files;
+    const Bytes member = ElementFileBuilder()
+                             .Bitmap("FACE", test::MakeBmp(2, 2, 0x00FF00))
+                             .Bitmap("face", test::MakeBmp(3, 3, 0x0000FF))
+                             .Integer("N", 4)
+                             .Build();
+    test::ArchiveOptions secret;
+    secret.password = "pw";
+    files.memory.Put("a.skn", test::MakeSkinArchive(member));
+    files.memory.Put("s.skn", test::MakeSkinArchive(member, secret));
+    files.memory.Put(
+        "bad.skn", test::MakeSkinArchive(ElementFileBuilder().Bitmap("FACE", Bytes { 'B', 'M', 1, 2 }).Build()));
+
+    TSkinArchiveReader reader("a.skn", "", files);
+    ASSERT_TRUE(reader.Loaded());
+    EXPECT_EQ(reader.BitmapCount(), 2);
+    ASSERT_NE(reader.Bitmap("Face"), nullptr);
+    EXPECT_EQ(reader.Bitmap("Face")->Width(), 2);
+    EXPECT_EQ(reader.Bitmap("Face")->Pixel(1, 1), RGB(0, 255, 0));
+    EXPECT_EQ(reader.Bitmap("BACK"), nullptr);
+    EXPECT_EQ(reader.Integer("n"), 4);
+
+    TSkinArchiveReader locked("s.skn", "", files);
+    EXPECT_FALSE(locked.Loaded());
+    EXPECT_EQ(locked.BitmapCount(), 0);
+    EXPECT_EQ(locked.Integer("N"), -1);
+    // A bitmap the loader cannot read makes the whole archive unreadable.
+    EXPECT_THROW(TSkinArchiveReader("bad.skn", "", files), SkinReadError);
+    EXPECT_THROW(TSkinArchiveReader("missing.skn", "", files), SkinReadError);
+    EXPECT_EQ(files.memory.FileCount(), 3u);
+}
+
 TEST(SkinFileTheme, LoadsAndAnswersLookups)
 {
     RecordingFiles files;
