@@ -261,6 +261,9 @@ void TControl::SetShowHint(bool value)
 {
     parentShowHint_ = false;
     showHint_ = value;
+    if (auto* self = dynamic_cast<TWinControl*>(this))
+        for (int i = 0; i < self->ControlCount(); ++i)
+            self->Controls(i)->ParentShowHintChanged();
 }
 
 void TControl::SetParentShowHint(bool value)
