@@ -18,10 +18,13 @@ namespace {
 
 int gAlive = 0;
 
-template <typename Base>
-class Counted : public Base {
+template <typename Base> class Counted : public Base {
 public:
-    explicit Counted(TComponent* owner) : Base(owner) { ++gAlive; }
+    explicit Counted(TComponent* owner)
+        : Base(owner)
+    {
+        ++gAlive;
+    }
     ~Counted() override { --gAlive; }
 };
 
@@ -150,7 +153,7 @@ TEST(Lifetime, LoadedWindowedControlGetsItsWindowWithTheStoredState)
     ASSERT_TRUE(field->HandleAllocated());
     RECT r;
     GetWindowRect(field->ExistingHandle(), &r);
-    POINT p{r.left, r.top};
+    POINT p { r.left, r.top };
     ScreenToClient(form.Handle(), &p);
     EXPECT_EQ(p.x, 7);
     EXPECT_EQ(r.right - r.left, 30);

@@ -51,7 +51,7 @@ struct Hooks : ::testing::Test {
         form.SetBounds(0, 0, 200, 200);
         menu = new TPopupMenu(&form);
         menu->SetOwnerDraw(true);
-        const char* captions[] = {"Look in HKEY_LOCAL_MACHINE", "-", "Look in HKEY_CURRENT_USER"};
+        const char* captions[] = { "Look in HKEY_LOCAL_MACHINE", "-", "Look in HKEY_CURRENT_USER" };
         for (const char* caption : captions) {
             auto* item = new TMenuItem(&form);
             item->SetCaption(caption);
@@ -83,7 +83,7 @@ TEST_F(Hooks, OwnerDrawnMenuMeasuresAndDrawsEveryItemThroughItsHooks)
     menu->Popup(50, 50);
     EXPECT_EQ(measured.size(), 3u);
     EXPECT_EQ(drawn.size(), 3u);
-    EXPECT_EQ(heights, (std::vector<int>{21, 5, 21}));
+    EXPECT_EQ(heights, (std::vector<int> { 21, 5, 21 }));
     EXPECT_TRUE(clicked.empty()); // closed without a choice
 }
 
@@ -103,7 +103,7 @@ TEST_F(Hooks, ChosenItemIsClickedAfterTheMenuCloses)
     testing::RunSoon([] { EndMenu(); }, 1500); // in case the keys went astray
     menu->SetPopupComponent(&form);
     menu->Popup(50, 50);
-    EXPECT_EQ(clicked, (std::vector<std::string>{"Look in HKEY_CURRENT_USER"}));
+    EXPECT_EQ(clicked, (std::vector<std::string> { "Look in HKEY_CURRENT_USER" }));
 }
 
 TEST_F(Hooks, ItemCreatedLaterBesideTheMenuIsAnnounced)
@@ -158,13 +158,13 @@ TEST(Hints, ShownAfterThePauseWithTheShortHintAndHiddenAfterTheHidePause)
     form.Show();
     Application().SetHintPause(100);
     Application().SetHintHidePause(300);
-    POINT screen = form.ClientToScreen(POINT{20, 20});
+    POINT screen = form.ClientToScreen(POINT { 20, 20 });
     SetCursorPos(screen.x, screen.y);
     SendMessageA(form.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
     testing::Pump(40);
     EXPECT_TRUE(Application().HintWindow() == nullptr || !Application().HintWindow()->IsShowing());
-    ASSERT_TRUE(testing::PumpUntil(
-        [] { return Application().HintWindow() && Application().HintWindow()->IsShowing(); }, 2000));
+    ASSERT_TRUE(
+        testing::PumpUntil([] { return Application().HintWindow() && Application().HintWindow()->IsShowing(); }, 2000));
     EXPECT_EQ(Application().HintWindow()->Caption(), "Set the path");
     RECT r;
     GetWindowRect(Application().HintWindow()->Handle(), &r);
