@@ -121,7 +121,7 @@ void TSkinFileTheme::SetPassword(const std::string& password)
 {
     password_ = password;
     if (!password_.empty())
-        LoadThemeFile(themeFile_);
+        LoadThemeFile(ThemeFile());
 }
 
 void TSkinFileTheme::GetBitmapSlice(TSkinBitmapElement element, TBitmap& target, int index, int count) const
