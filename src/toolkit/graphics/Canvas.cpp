@@ -14,6 +14,13 @@ int Length(std::size_t size)
     return size > INT_MAX ? INT_MAX : static_cast<int>(size);
 }
 
+// clNone as a fixed transparent colour would resolve to white and punch out
+// every white pixel; it means that nothing is transparent.
+bool DrawsTransparently(const TBitmap& bitmap)
+{
+    return bitmap.Transparent() && bitmap.TransparentColor() != clNone;
+}
+
 } // namespace
 
 TCanvas::TCanvas()
@@ -311,7 +318,7 @@ void TCanvas::Draw(int x, int y, const TBitmap& bitmap)
         return;
     const int w = bitmap.Width();
     const int h = bitmap.Height();
-    if (bitmap.Transparent())
+    if (DrawsTransparently(bitmap))
         TransparentBlt(dc_, x, y, w, h, bitmap.DC(), 0, 0, w, h, ColorToRGB(bitmap.TransparentColor()));
     else
         BitBlt(dc_, x, y, w, h, bitmap.DC(), 0, 0, copyMode_);
@@ -327,7 +334,7 @@ void TCanvas::StretchDraw(const RECT& dest, const TBitmap& bitmap)
         return;
     // Whole pixels, no averaging: key colours must survive a stretch.
     const int oldMode = SetStretchBltMode(dc_, COLORONCOLOR);
-    if (bitmap.Transparent())
+    if (DrawsTransparently(bitmap))
         TransparentBlt(dc_, dest.left, dest.top, dw, dh, bitmap.DC(), 0, 0, bitmap.Width(), bitmap.Height(),
             ColorToRGB(bitmap.TransparentColor()));
     else

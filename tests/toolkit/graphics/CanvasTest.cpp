@@ -216,6 +216,12 @@ TEST(Canvas, DrawHonoursTheTransparentColourAndStretchKeepsWholePixels)
     bmp.Canvas().Draw(0, 0, glyph);
     EXPECT_EQ(bmp.Pixel(0, 0), clWhite);
     EXPECT_EQ(bmp.Pixel(1, 0), clFuchsia);
+    // No colour means nothing is transparent (not: white is).
+    glyph.SetPixel(1, 1, clWhite);
+    glyph.SetTransparentColor(clNone);
+    Fill(bmp, 10, 10, clBlack);
+    bmp.Canvas().Draw(0, 0, glyph);
+    EXPECT_EQ(bmp.Pixel(1, 1), clWhite);
     glyph.SetTransparentColor(clDefault);
     EXPECT_EQ(glyph.TransparentMode(), TTransparentMode::tmAuto);
 
