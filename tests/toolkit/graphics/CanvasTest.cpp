@@ -68,6 +68,21 @@ TEST(Canvas, LinesPenWidthModesAndPolyline)
     EXPECT_EQ(bmp.Pixel(6, 11), clRed);
     EXPECT_EQ(bmp.Pixel(6, 13), clRed);
 
+    // Dashed and dotted lines leave gaps; a clear pen leaves nothing.
+    Fill(bmp, 20, 20, clWhite);
+    c.Pen().SetWidth(1);
+    c.Pen().SetStyle(TPenStyle::psDot);
+    c.MoveTo(0, 3);
+    c.LineTo(20, 3);
+    const int dotted = CountColor(bmp, clRed, MakeRect(0, 3, 20, 4));
+    EXPECT_GT(dotted, 4);
+    EXPECT_LT(dotted, 16);
+    c.Pen().SetStyle(TPenStyle::psClear);
+    c.MoveTo(0, 6);
+    c.LineTo(20, 6);
+    EXPECT_EQ(CountColor(bmp, clRed, MakeRect(0, 6, 20, 7)), 0);
+    c.Pen().SetStyle(TPenStyle::psSolid);
+
     // XOR twice restores the surface.
     Fill(bmp, 20, 20, clWhite);
     c.Pen().SetWidth(1);
