@@ -6,6 +6,28 @@
 
 namespace folvane {
 
+namespace {
+
+SIZE IconSize(HICON icon)
+{
+    SIZE size { GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON) };
+    ICONINFO info {};
+    if (!GetIconInfo(icon, &info))
+        return size;
+    BITMAP bm {};
+    if (info.hbmColor && GetObjectA(info.hbmColor, sizeof(bm), &bm))
+        size = SIZE { bm.bmWidth, bm.bmHeight };
+    else if (info.hbmMask && GetObjectA(info.hbmMask, sizeof(bm), &bm))
+        size = SIZE { bm.bmWidth, bm.bmHeight / 2 }; // a monochrome icon stacks mask and image
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    if (info.hbmMask)
+        DeleteObject(info.hbmMask);
+    return size;
+}
+
+} // namespace
+
 TImage::TImage(TComponent* owner)
     : TGraphicControl(owner)
 {
@@ -46,8 +68,11 @@ void TImage::SetIcon(HICON icon)
 {
     ClearIcon();
     bitmap_.reset();
-    if (icon)
+    if (icon) {
+        // Measured once: GetIconInfo copies the icon's bitmaps, too dear for every paint.
         icon_ = CopyIcon(icon);
+        iconSize_ = IconSize(icon_);
+    }
     PictureChanged();
 }
 
@@ -58,22 +83,8 @@ bool TImage::Empty() const
 
 SIZE TImage::PictureSize() const
 {
-    if (icon_) {
-        ICONINFO info {};
-        SIZE size { GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON) };
-        if (GetIconInfo(icon_, &info)) {
-            BITMAP bm {};
-            if (info.hbmColor && GetObjectA(info.hbmColor, sizeof(bm), &bm))
-                size = SIZE { bm.bmWidth, bm.bmHeight };
-            else if (info.hbmMask && GetObjectA(info.hbmMask, sizeof(bm), &bm))
-                size = SIZE { bm.bmWidth, bm.bmHeight / 2 };
-            if (info.hbmColor)
-                DeleteObject(info.hbmColor);
-            if (info.hbmMask)
-                DeleteObject(info.hbmMask);
-        }
-        return size;
-    }
+    if (icon_)
+        return iconSize_;
     if (bitmap_)
         return SIZE { bitmap_->Width(), bitmap_->Height() };
     return SIZE { 0, 0 };

@@ -49,6 +49,7 @@ private:
 
     std::unique_ptr<TBitmap> bitmap_;
     HICON icon_ = nullptr;
+    SIZE iconSize_ { 0, 0 };
     bool stretch_ = false;
     bool center_ = false;
     bool transparent_ = false;

@@ -648,21 +648,27 @@ void TWinControl::PaintWindow(TCanvas& canvas)
 
 void TWinControl::PaintControls(TCanvas& canvas, const TControl* stopAt)
 {
+    HDC dc = canvas.Handle();
     for (TControl* control : std::vector<TControl*>(controls_)) {
         if (control == stopAt)
             break;
         if (control->IsWindowed() || !control->Visible() || control->Width() <= 0 || control->Height() <= 0)
             continue;
         RECT bounds = control->BoundsRect();
-        if (!RectVisible(canvas.Handle(), &bounds))
+        if (!RectVisible(dc, &bounds))
             continue;
-        canvas.SaveState();
-        canvas.MoveOrigin(bounds.left, bounds.top);
-        canvas.IntersectClipRect(RECT { 0, 0, control->Width(), control->Height() });
+        // The DC's own state (origin, clip, modes) is saved around each child; the canvas keeps
+        // its objects, so children that share a font do not make it again.
+        canvas.Refresh();
+        int saved = SaveDC(dc);
+        OffsetViewportOrgEx(dc, bounds.left, bounds.top, nullptr);
+        ::IntersectClipRect(dc, 0, 0, control->Width(), control->Height());
         canvas.SetFont(control->Font());
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
         canvas.Brush().SetColor(control->Color());
         control->PaintTo(canvas);
-        canvas.RestoreState();
+        canvas.Refresh();
+        RestoreDC(dc, saved);
     }
 }
 

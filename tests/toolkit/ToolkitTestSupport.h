@@ -110,14 +110,20 @@ inline DWORD GdiObjects()
     return n;
 }
 
+// USER handles are shared by every Wine process, so the fallback counts only this process's
+// windows (menus carry no owner to tell them apart).
 inline DWORD UserObjects()
 {
     if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS))
         return n;
     DWORD n = 0;
-    for (std::uintptr_t slot = 0x20; slot <= 0xFFFF; slot += 2)
-        if (IsWindow(reinterpret_cast<HWND>(slot)) || IsMenu(reinterpret_cast<HMENU>(slot)))
+    DWORD self = GetCurrentProcessId();
+    for (std::uintptr_t slot = 0x20; slot <= 0xFFFF; slot += 2) {
+        auto window = reinterpret_cast<HWND>(slot);
+        DWORD process = 0;
+        if (IsWindow(window) && GetWindowThreadProcessId(window, &process) && process == self)
             ++n;
+    }
     return n;
 }
 
