@@ -1,6 +1,8 @@
 // Raster to BMP, mask, PNG and icon conversions; the palette cut lives here too.
 #include "Formats.h"
 
+#include "ByteWriter.h"
+
 #include <zlib.h>
 
 #include <algorithm>
@@ -10,24 +12,6 @@
 namespace folvane {
 
 namespace {
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
-
-void Put32BigEndian(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    for (int shift = 24; shift >= 0; shift -= 8)
-        out.push_back(static_cast<std::uint8_t>(v >> shift));
-}
 
 Argb Composite(Argb colour, Argb matte)
 {

@@ -1,6 +1,8 @@
 // Element file and skin archive writing.
 #include "SkinArchive.h"
 
+#include "ByteWriter.h"
+
 #include <zlib.h>
 
 #include <stdexcept>
@@ -15,18 +17,6 @@ constexpr std::size_t kNameSize = 64;
 // 2007-01-01 12:00:00 in DOS form; any fixed stamp keeps output reproducible.
 constexpr std::uint16_t kDosTime = 12 << 11;
 constexpr std::uint16_t kDosDate = ((2007 - 1980) << 9) | (1 << 5) | 1;
-
-void Put16(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    out.push_back(static_cast<std::uint8_t>(v));
-    out.push_back(static_cast<std::uint8_t>(v >> 8));
-}
-
-void Put32(std::vector<std::uint8_t>& out, std::uint32_t v)
-{
-    Put16(out, v & 0xFFFF);
-    Put16(out, v >> 16);
-}
 
 std::vector<std::uint8_t> Deflate(const std::vector<std::uint8_t>& data)
 {
