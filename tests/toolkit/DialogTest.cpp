@@ -205,6 +205,7 @@ struct ErrorBox {
     std::string text;
     bool errorIcon = false;
     int buttons = 0;
+    HWND owner = nullptr;
 };
 
 BOOL CALLBACK FindMessageBox(HWND window, LPARAM param)
@@ -226,6 +227,7 @@ void ExpectErrorBox(ErrorBox& box)
             return;
         box.found = true;
         box.caption = WindowText(dialog);
+        box.owner = GetWindow(dialog, GW_OWNER);
         for (HWND child : Children(dialog)) {
             std::string cls = ClassOf(child);
             std::transform(cls.begin(), cls.end(), cls.begin(), ::toupper);
@@ -239,6 +241,18 @@ void ExpectErrorBox(ErrorBox& box)
         }
         PostMessageA(dialog, WM_COMMAND, IDOK, 0);
     });
+}
+
+TEST(ErrorBox, PlainMessageBoxHasNoOwnerAndReturnsTheButton)
+{
+    ErrorBox box;
+    ExpectErrorBox(box);
+    EXPECT_EQ(PlainMessageBox("Now exiting the Folvane.", "Skelvor - Folvane", MB_OK | MB_ICONINFORMATION | MB_TOPMOST),
+        IDOK);
+    EXPECT_TRUE(box.found);
+    EXPECT_EQ(box.caption, "Skelvor - Folvane");
+    EXPECT_EQ(box.text, "Now exiting the Folvane.");
+    EXPECT_EQ(box.owner, nullptr);
 }
 
 TEST(ErrorBox, TextGetsAFinalPeriodOnce)

@@ -283,6 +283,22 @@ TEST_F(FormFixture, ClosingAPlainFormHidesIt)
     EXPECT_FALSE(IsWindowVisible(second.Handle()));
 }
 
+TEST(FormClose, CloseWithFreeDestroysTheFormOnceQueuedMessagesAreDone)
+{
+    static bool destroyed = false;
+    struct Doomed : TForm {
+        using TForm::TForm;
+        ~Doomed() override { destroyed = true; }
+    };
+    TForm main; // so that the doomed form is not the main form
+    auto* form = new Doomed;
+    form->OnClose = [](TComponent*, TCloseAction& action) { action = TCloseAction::caFree; };
+    form->Close();
+    form->Close(); // a second request is harmless
+    EXPECT_FALSE(destroyed);
+    EXPECT_TRUE(testing::PumpUntil([] { return destroyed; }, 1000));
+}
+
 TEST(FormGeometry, ClientSizeWithAndWithoutAFrame)
 {
     TForm form;
