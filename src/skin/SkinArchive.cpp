@@ -20,11 +20,6 @@ constexpr std::size_t kMaxNameLength = 259;
 constexpr std::uint32_t kEndRecordSignature = 0x06054B50;
 constexpr std::size_t kReadPiece = 16 * 1024;
 
-std::uint16_t ReadLe16(const std::uint8_t* p)
-{
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
-
 constexpr std::array<std::uint32_t, 256> MakeCrcTable()
 {
     std::array<std::uint32_t, 256> table {};

@@ -85,7 +85,7 @@ std::uint32_t At(const BmpImage& image, int x, int y)
 
 enum class Key { none, corners, topLeftOfSlices, bottomLeftOfSlices };
 
-struct BitmapSpec {
+struct ExpectedBitmap {
     const char* name;
     int width;
     int height;
@@ -98,7 +98,7 @@ struct BitmapSpec {
 constexpr std::uint32_t kFaceKey = 0xFF07FF;
 constexpr std::uint32_t kMagenta = 0xFF00FF;
 
-const BitmapSpec kBitmaps[] = {
+const ExpectedBitmap kBitmaps[] = {
     { "MAINFACE", 620, 470, 8, 1, Key::corners, kFaceKey },
     { "DIALOGFACE", 440, 190, 0, 1, Key::corners, kFaceKey },
     { "FRAME460", 460, 64, 0, 1, Key::none, 0 },
@@ -140,36 +140,38 @@ const BitmapSpec kBitmaps[] = {
 
 TEST_F(FolvaneResources, BitmapsHaveTheirSizeDepthSlicesAndKeys)
 {
-    for (const BitmapSpec& spec : kBitmaps) {
-        SCOPED_TRACE(spec.name);
-        const BmpImage image = Bitmap(spec.name);
+    for (const ExpectedBitmap& expected : kBitmaps) {
+        SCOPED_TRACE(expected.name);
+        const BmpImage image = Bitmap(expected.name);
         ASSERT_GT(image.width, 0) << "missing";
-        if (spec.width) {
-            EXPECT_EQ(image.width, spec.width);
+        if (expected.width) {
+            EXPECT_EQ(image.width, expected.width);
         }
-        if (spec.height) {
-            EXPECT_EQ(image.height, spec.height);
+        if (expected.height) {
+            EXPECT_EQ(image.height, expected.height);
         }
-        if (spec.bits) {
-            EXPECT_EQ(image.bitsPerPixel, spec.bits);
+        if (expected.bits) {
+            EXPECT_EQ(image.bitsPerPixel, expected.bits);
         }
         // Tabs are cut into two slices of three cells each.
-        const int cells = std::strstr(spec.name, "_TAB") && !std::strstr(spec.name, "LINE") ? 6 : spec.slices;
+        const int cells
+            = std::strstr(expected.name, "_TAB") && !std::strstr(expected.name, "LINE") ? 6 : expected.slices;
         EXPECT_EQ(image.width % cells, 0);
-        const int slice = image.width / spec.slices;
-        switch (spec.key) {
+        const int slice = image.width / expected.slices;
+        switch (expected.key) {
         case Key::none:
             break;
         case Key::corners:
-            EXPECT_EQ(At(image, 0, 0), spec.keyColour);
-            EXPECT_EQ(At(image, image.width - 1, 0), spec.keyColour);
-            EXPECT_EQ(At(image, 0, image.height - 1), spec.keyColour);
-            EXPECT_EQ(At(image, image.width - 1, image.height - 1), spec.keyColour);
+            EXPECT_EQ(At(image, 0, 0), expected.keyColour);
+            EXPECT_EQ(At(image, image.width - 1, 0), expected.keyColour);
+            EXPECT_EQ(At(image, 0, image.height - 1), expected.keyColour);
+            EXPECT_EQ(At(image, image.width - 1, image.height - 1), expected.keyColour);
             break;
         case Key::topLeftOfSlices:
         case Key::bottomLeftOfSlices:
-            for (int i = 0; i < spec.slices; ++i)
-                EXPECT_EQ(At(image, i * slice, spec.key == Key::topLeftOfSlices ? 0 : image.height - 1), spec.keyColour)
+            for (int i = 0; i < expected.slices; ++i)
+                EXPECT_EQ(At(image, i * slice, expected.key == Key::topLeftOfSlices ? 0 : image.height - 1),
+                    expected.keyColour)
                     << "slice " << i;
             break;
         }
