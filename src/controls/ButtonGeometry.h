@@ -6,19 +6,11 @@
 #pragma once
 
 #include "toolkit/graphics/Color.h"
+#include "toolkit/graphics/PixelRect.h"
 
 namespace folvane {
 
-struct LayoutRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const LayoutRect&) const = default;
-};
+using LayoutRect = PixelRect;
 
 // ---------------------------------------------------------------------------
 // Graphic button

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "toolkit/graphics/Color.h"
+#include "toolkit/graphics/PixelRect.h"
 
 #include <span>
 #include <string>
@@ -15,16 +16,7 @@
 
 namespace folvane {
 
-struct MarkupRect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-
-    int Width() const { return right - left; }
-    int Height() const { return bottom - top; }
-    bool operator==(const MarkupRect&) const = default;
-};
+using MarkupRect = PixelRect;
 
 struct MarkupPoint {
     int x = 0;
