@@ -1,6 +1,7 @@
 // GDI object counts stay where they started after creating and destroying a
 // thousand of each painting object, used the way controls use them.
 #include "GraphicsTestUtil.h"
+#include "support/GuiObjectCount.h"
 
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/graphics/MemoryCanvas.h"
@@ -8,19 +9,7 @@
 namespace folvane {
 namespace {
 
-DWORD GdiObjects()
-{
-    if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS))
-        return n;
-    // Wine answers 0 here. Its GDI handles are table slots (the low word,
-    // from 0x20) that it also accepts without the generation in the high
-    // word, so the live objects can be counted by asking for each slot's type.
-    DWORD n = 0;
-    for (std::uintptr_t slot = 0x20; slot <= 0xFFFF; ++slot)
-        if (GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0)
-            ++n;
-    return n;
-}
+using testing::GdiObjects;
 
 TEST(GdiLeaks, TheCounterSeesObjects)
 {
