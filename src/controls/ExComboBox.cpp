@@ -162,19 +162,24 @@ void TExComboListBox::DrawItem(const DRAWITEMSTRUCT& item)
     combo_.DrawItem(canvas, static_cast<int>(item.itemID), item.rcItem, selected);
 }
 
+void TExComboListBox::SelectRowAt(LPARAM point)
+{
+    const int row = ItemAtPos(POINT { GET_X_LPARAM(point), GET_Y_LPARAM(point) });
+    if (row >= 0 && row != ItemIndex())
+        SetItemIndex(row);
+}
+
 LRESULT TExComboListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     // The list never takes the focus or tracks the mouse itself: the combo
     // keeps the focus, and a press captures until its release closes the list.
     switch (message) {
-    case WM_MOUSEMOVE: {
-        const int row = ItemAtPos(POINT { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) });
-        if (row >= 0 && row != ItemIndex())
-            SetItemIndex(row);
+    case WM_MOUSEMOVE:
+        SelectRowAt(lParam);
         return 0;
-    }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
+        SelectRowAt(lParam);
         pressed_ = true;
         SetCapture(ExistingHandle());
         return 0;

@@ -65,6 +65,7 @@ protected:
 
 private:
     void FillWindow();
+    void SelectRowAt(LPARAM point);
 
     TCustomExComboBox& combo_;
     std::vector<std::wstring> items_;
