@@ -199,6 +199,11 @@ LRESULT TExComboListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return DefaultHandler(message, wParam, lParam);
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+    case WM_ERASEBKGND:
+        // The system list paints its rows (through WM_DRAWITEM) and the rest.
+        return DefaultHandler(message, wParam, lParam);
     default:
         return TWinControl::WndProc(message, wParam, lParam);
     }
@@ -219,7 +224,7 @@ void TExComboPopup::CreateParams(TCreateParams& params)
 {
     TForm::CreateParams(params);
     params.Style = WS_POPUP | WS_CLIPCHILDREN;
-    params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+    params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
     // Owned by the combo's top-level window, so that it stays above it.
     params.WndParent = combo_.HandleAllocated() ? GetAncestor(combo_.ExistingHandle(), GA_ROOT) : nullptr;
 }
