@@ -102,7 +102,8 @@ std::wstring ExpandTabs(const std::wstring& text)
 std::size_t ExpandedIndex(const std::wstring& text, std::size_t index)
 {
     index = std::min(index, text.size());
-    const auto tabs = static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(index), L'\t'));
+    const auto tabs
+        = static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<long>(index), L'\t'));
     return index + tabs * (kTabSpaces - 1);
 }
 

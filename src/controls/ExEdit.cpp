@@ -129,6 +129,7 @@ void BlendRect(HDC dc, const RECT& rect, TColor color, int alpha)
 struct TCustomExEdit::Line {
     std::wstring shown; // tabs expanded
     std::vector<int> prefix; // prefix[i]: width of the first i characters of Text()
+    std::vector<int> advances; // advance of each character of `shown`
     int width = 0;
     int ascent = 0;
     int descent = 0;
@@ -527,6 +528,9 @@ TCustomExEdit::Line TCustomExEdit::MeasureLine() const
         GetTextExtentExPointW(screen.Get(), line.shown.c_str(), static_cast<int>(line.shown.size()), 0, nullptr,
             shownPrefix.data() + 1, &size);
     }
+    line.advances.resize(line.shown.size());
+    for (std::size_t i = 0; i < line.shown.size(); ++i)
+        line.advances[i] = shownPrefix[i + 1] - shownPrefix[i];
     line.prefix.resize(text.size() + 1);
     for (std::size_t i = 0; i <= text.size(); ++i)
         line.prefix[i] = shownPrefix[ExpandedIndex(text, i)];
@@ -589,8 +593,9 @@ void TCustomExEdit::PlaceCaret()
     const RECT area = TextArea();
     const LineLayoutInput in = LineInput(area, line.width);
     const int x = LineOriginX(in) + line.prefix[model_.Caret()];
-    SetCaretPos(std::clamp(x, static_cast<int>(area.left), std::max(area.left, area.right - 1)),
-        LineBaselineY(in) - line.ascent);
+    const int left = area.left;
+    const int right = std::max(left, static_cast<int>(area.right) - 1);
+    SetCaretPos(std::clamp(x, left, right), LineBaselineY(in) - line.ascent);
 }
 
 void TCustomExEdit::UserChanged()
@@ -891,6 +896,17 @@ void TCustomExEdit::PaintFlatFrame(HDC dc, const RECT& window)
     }
 }
 
+// Characters [from, to) of the shown line at the measured advances, so that
+// caret, selection and glyphs agree to the pixel.
+void TCustomExEdit::DrawRun(TCanvas& canvas, int x, int baseline, const Line& line, std::size_t from, std::size_t to)
+{
+    if (to <= from)
+        return;
+    canvas.TextOut(0, 0, std::wstring_view()); // selects the font and colours
+    ExtTextOutW(canvas.Handle(), x, baseline, 0, nullptr, line.shown.c_str() + from, static_cast<UINT>(to - from),
+        line.advances.data() + from);
+}
+
 void TCustomExEdit::Paint(TCanvas& canvas)
 {
     const bool disabledLook = useDisabledColors_ && !EnabledInParents();
@@ -922,7 +938,7 @@ void TCustomExEdit::PaintTextArea(TCanvas& canvas, const RECT& area)
     canvas.Font().SetColor(disabledLook ? disabledFontColor_ : Font().Color());
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     SetTextAlign(canvas.Handle(), TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-    canvas.TextOut(x0, baseline, line.shown);
+    DrawRun(canvas, x0, baseline, line, 0, line.shown.size());
 
     const bool focused = Focused();
     if (model_.HasSelection() && (focused || !hideSelection_)) {
@@ -943,7 +959,7 @@ void TCustomExEdit::PaintTextArea(TCanvas& canvas, const RECT& area)
             canvas.Font().SetColor(focused ? focusedSelectText_ : hideSelectText_);
             const std::size_t shownStart = ExpandedIndex(text, start);
             const std::size_t shownEnd = ExpandedIndex(text, end);
-            canvas.TextOut(sel.left, baseline, std::wstring_view(line.shown).substr(shownStart, shownEnd - shownStart));
+            DrawRun(canvas, sel.left, baseline, line, shownStart, shownEnd);
         }
     }
     canvas.RestoreState();

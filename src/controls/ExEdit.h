@@ -197,6 +197,7 @@ private:
     void UserChanged();
     void PlaceCaret();
     void FrameChanged(bool recreate);
+    static void DrawRun(TCanvas& canvas, int x, int baseline, const Line& line, std::size_t from, std::size_t to);
     void PaintFrame(HDC dc, const RECT& window);
     void PaintFlatFrame(HDC dc, const RECT& window);
     void RunMenuCommand(UINT command);

@@ -1,6 +1,6 @@
 // The text box's editing model and its pixel and key rules.
-#include "controls/EditGeometry.h"
 #include "controls/EditModel.h"
+#include "controls/EditGeometry.h"
 
 #include <gtest/gtest.h>
 
