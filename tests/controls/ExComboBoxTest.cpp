@@ -248,6 +248,11 @@ TEST_F(ControlsExComboBox, EmptyListOpensOneRowHighAndAboveNearTheBottom)
     EXPECT_EQ(combo->Drive(), L'D');
     combo->SetEnabled(true);
     combo->SetFocus();
+    Pump(30);
+    // Focused with nothing selected: the text area in the focused colour.
+    TBitmap face;
+    testing::Snapshot(*combo, face);
+    EXPECT_EQ(face.Pixel(5, 5), static_cast<TColor>(ColorToRGB(combo->FocusedSelectColor())));
     combo->DropDown();
     RECT popup, box;
     GetWindowRect(combo->Popup().Handle(), &popup);
