@@ -23,7 +23,10 @@ public:
     {
         observers.emplace_back(key, std::move(onChange));
     }
-    void UnRegisterChanges(const void* key) { std::erase_if(observers, [&](auto& o) { return o.first == key; }); }
+    void UnRegisterChanges(const void* key)
+    {
+        std::erase_if(observers, [&](auto& o) { return o.first == key; });
+    }
     void Change()
     {
         for (auto& observer : observers)

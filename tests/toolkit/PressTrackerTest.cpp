@@ -73,7 +73,10 @@ struct PressTrackerFixture : ::testing::Test {
         window = form.Handle();
     }
     ~PressTrackerFixture() override { ReleaseCapture(); }
-    void Send(HWND to, UINT message, WPARAM wParam, int x, int y) { SendMessageA(to, message, wParam, MAKELPARAM(x, y)); }
+    void Send(HWND to, UINT message, WPARAM wParam, int x, int y)
+    {
+        SendMessageA(to, message, wParam, MAKELPARAM(x, y));
+    }
 
     TForm form;
     Pressable<TGraphicControl>* graphic;

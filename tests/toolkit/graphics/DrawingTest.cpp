@@ -76,7 +76,7 @@ TEST(Drawing, DisabledTextIsALightCopyMovedRightAndDownUnderTheDarkOne)
     // Each layer alone (the other in the background colour), then both.
     const RECT light = InkBox([&](TCanvas& c, RECT r) { DrawDisabledText(c, text, r, flags, clRed, clWhite); });
     const RECT dark = InkBox([&](TCanvas& c, RECT r) { DrawDisabledText(c, text, r, flags, clWhite, clBlue); });
-    const RECT both = InkBox([&](TCanvas& c, RECT r) { DrawDisabledText(c, text, r, flags); });
+    const RECT both = InkBox([&](TCanvas& c, RECT r) { DrawDisabledText(c, text, r, flags, clRed, clBlue); });
     EXPECT_EQ(dark.left, plain.left);
     EXPECT_EQ(dark.bottom, plain.bottom);
     EXPECT_EQ(light.right, plain.right + 1);
