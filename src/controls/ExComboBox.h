@@ -136,7 +136,8 @@ public:
     void DropDown();
     void CloseUp(bool accept);
     TExComboListBox& ListBox() { return *list_; }
-    TExComboPopup& Popup() { return *popup_; }
+    // Made on first use.
+    TExComboPopup& Popup();
     // The typed search text (empty after the pause).
     const std::wstring& SearchText() const { return search_.Typed(); }
 
