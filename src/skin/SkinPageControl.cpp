@@ -39,6 +39,23 @@ void TSkinTabSheet::SetParent(TWinControl* parent)
         joining->InsertPage(this);
 }
 
+// The other pages stay visible behind the active one, so the windows' own
+// stacking has to follow.
+void TSkinTabSheet::PlaceWindow()
+{
+    if (!HandleAllocated())
+        return;
+    const bool active = pageControl_ && pageControl_->ActivePage() == this;
+    SetWindowPos(
+        ExistingHandle(), active ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TSkinTabSheet::HandleCreated()
+{
+    TCustomControl::HandleCreated();
+    PlaceWindow();
+}
+
 void TSkinTabSheet::SetPageControl(TSkinPageControl* pageControl)
 {
     SetParent(pageControl);
@@ -191,6 +208,7 @@ void TSkinPageControl::BringPageUp(TSkinTabSheet* page)
     page->SetVisible(true);
     page->SetEnabled(true);
     page->BringToFront();
+    page->PlaceWindow();
     page->Invalidate();
 }
 

@@ -41,9 +41,12 @@ public:
 
 protected:
     void TextChanged() override;
+    void HandleCreated() override;
 
 private:
     friend class TSkinPageControl;
+
+    void PlaceWindow();
 
     TSkinPageControl* pageControl_ = nullptr;
     int pageIndex_ = -1;
