@@ -164,7 +164,9 @@ bool TSkinTabControlTopPanel::ChangeTab(int value, bool userChange)
             return false;
     }
     tabIndex_ = value;
-    RevealActiveTab();
+    // The next paint, with the strip at its real width, scrolls the tab in.
+    revealActive_ = true;
+    Invalidate();
     TabChanged();
     Invalidate();
     return true;
@@ -286,13 +288,6 @@ TabStripInput TSkinTabControlTopPanel::MeasureInput(TCanvas& canvas) const
     return in;
 }
 
-void TSkinTabControlTopPanel::RevealActiveTab()
-{
-    TBitmap scratch(1, 1);
-    const TabStripInput in = MeasureInput(scratch.Canvas());
-    firstShown_ = FirstShownRevealing(in);
-}
-
 int TSkinTabControlTopPanel::HoverAt(int x, int y) const
 {
     if (!(overflow_ || firstShown_ > 0))
@@ -334,7 +329,11 @@ void TSkinTabControlTopPanel::Paint(TCanvas& canvas)
     int keyRow[2];
     bool transparent[2] = { TabImageKey(activeImage_, keyRow[0]), TabImageKey(inactiveImage_, keyRow[1]) };
 
-    const TabStripInput in = MeasureInput(canvas);
+    TabStripInput in = MeasureInput(canvas);
+    if (revealActive_) {
+        revealActive_ = false;
+        firstShown_ = in.firstShown = FirstShownRevealing(in);
+    }
     const TabStripLayout layout = LayoutTabStrip(in, tabWidths_);
     for (const PlacedTab& placed : layout.placed)
         PaintTab(canvas, placed, keyRow, transparent);

@@ -100,7 +100,6 @@ private:
     int ValidImageIndex(int index) const;
     int HoverAt(int x, int y) const;
     void LoadImages();
-    void RevealActiveTab();
     void PaintTab(TCanvas& canvas, const PlacedTab& placed, int keyRow[2], bool transparent[2]);
     void PaintScrollButtons(TCanvas& canvas);
 
@@ -119,6 +118,7 @@ private:
     std::vector<int> tabWidths_ { -1 };
     bool overflow_ = false;
     int scrollHover_ = 0;
+    bool revealActive_ = false; // a tab change waits for the next paint
     int leftMargin_ = 10;
     TSkinFileTheme* fileTheme_ = nullptr;
     TSkinUIStyle uiStyle_ = TSkinUIStyle::Marine;

@@ -223,6 +223,7 @@ TEST_F(SkinPageControlTest, ManyTabsOverflowScrollAndRevealTheActiveOne)
 
     // Choosing a page beyond the last tab drawn scrolls it into view.
     pc->SetActivePage(extra[4]);
+    pc->Strip().Repaint();
     EXPECT_GT(pc->Strip().FirstShown(), 0);
     if (std::getenv("FOLVANE_REVIEW")) {
         TBitmap picture;
