@@ -212,14 +212,20 @@ void TSkinPageControl::BringPageUp(TSkinTabSheet* page)
     page->Invalidate();
 }
 
+// The page that was active, when another one follows it, is disabled behind it.
+void TSkinPageControl::LeavePage(const TSkinTabSheet* next)
+{
+    if (!activePage_ || activePage_ == next)
+        return;
+    activePage_->SetEnabled(false);
+    if (activePage_->OnHide)
+        activePage_->OnHide(activePage_);
+}
+
 void TSkinPageControl::ActivateTabPage(int index)
 {
     TSkinTabSheet* page = Pages(index);
-    if (activePage_ && activePage_ != page) {
-        activePage_->SetEnabled(false);
-        if (activePage_->OnHide)
-            activePage_->OnHide(activePage_);
-    }
+    LeavePage(page);
     activePage_ = page;
     // A strip index of -1 while pages exist: no page is active.
     if (!page)
@@ -253,11 +259,7 @@ void TSkinPageControl::SetActivePage(TSkinTabSheet* page)
 {
     if (page && page->pageControl_ != this)
         return;
-    if (activePage_ && activePage_ != page) {
-        activePage_->SetEnabled(false);
-        if (activePage_->OnHide)
-            activePage_->OnHide(activePage_);
-    }
+    LeavePage(page);
     activePage_ = page;
     if (!page)
         return;

@@ -2,6 +2,7 @@
 // in two slices, a line 3 high, scroll buttons 16 x 16): loading in stored
 // order, the event order of clicks and code changes, the tab rules as
 // painted, scrolling, hiding and removing pages.
+#include "skin/SkinFormTest.h"
 #include "toolkit/ToolkitTestSupport.h"
 
 #include "skin/SkinPageControl.h"
@@ -30,27 +31,13 @@ void Click(TWinControl& control, int x, int y)
     SendMessageA(control.Handle(), WM_LBUTTONUP, 0, at);
 }
 
-class SkinPageControlTest : public ::testing::Test {
+class SkinPageControlTest : public testing::SkinFormTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        Application().Initialize();
-        form = new TForm();
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(0, 0, 420, 220);
-        form->SetColor(kFormColor);
-        form->Show();
-    }
-    static void TearDownTestSuite()
-    {
-        delete form;
-        form = nullptr;
-    }
-
     // The main window's way: "Pages" names the order, the pages arrive in
     // another, ActivePage comes with the references at the end.
     void SetUp() override
     {
+        form->SetColor(kFormColor);
         {
             TLoadingScope scope;
             pc = new TSkinPageControl(form);
@@ -94,15 +81,12 @@ protected:
         return x + pc->Strip().TabWidths()[static_cast<std::size_t>(i)] / 2;
     }
 
-    static TForm* form;
     TSkinPageControl* pc = nullptr;
     TSkinTabSheet* getPath = nullptr;
     TSkinTabSheet* setPath = nullptr;
     std::vector<std::string> events;
     bool allowChange = true;
 };
-
-TForm* SkinPageControlTest::form = nullptr;
 
 TEST_F(SkinPageControlTest, LoadingKeepsTheStoredOrderAndFiresNoChange)
 {

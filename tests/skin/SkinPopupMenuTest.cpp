@@ -2,6 +2,7 @@
 // 26-pixel bar of 0x00CED3D6, selection 0x00EFD3C6 framed 0x00C66931):
 // items measured and drawn through WM_MEASUREITEM and WM_DRAWITEM into
 // memory bitmaps, the style rules, and a real menu chosen from by keys.
+#include "skin/SkinFormTest.h"
 #include "toolkit/ToolkitTestSupport.h"
 
 #include "skin/SkinPopupMenu.h"
@@ -35,22 +36,8 @@ bool AnyPixel(const TBitmap& picture, const RECT& area, TColor colour)
     return false;
 }
 
-class SkinPopupMenuTest : public ::testing::Test {
+class SkinPopupMenuTest : public testing::SkinFormTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        Application().Initialize();
-        form = new TForm();
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(0, 0, 300, 200);
-        form->Show();
-    }
-    static void TearDownTestSuite()
-    {
-        delete form;
-        form = nullptr;
-    }
-
     void SetUp() override
     {
         TLoadingScope scope;
@@ -111,7 +98,6 @@ protected:
         GdiFlush();
     }
 
-    static TForm* form;
     TImageList* images = nullptr;
     TSkinPopupMenu* menu = nullptr;
     TMenuItem* local = nullptr;
@@ -120,8 +106,6 @@ protected:
     int measuredWidth = 0;
     std::vector<std::string> clicked;
 };
-
-TForm* SkinPopupMenuTest::form = nullptr;
 
 TEST_F(SkinPopupMenuTest, PlainItemsHaveTheBarAndTheirIcon)
 {
