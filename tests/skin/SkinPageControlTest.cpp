@@ -264,6 +264,12 @@ TEST_F(SkinPageControlTest, PagesMoveLeaveAndStopAtSixtyThree)
     getPath->SetParent(pc);
     EXPECT_EQ(pc->ActivePage(), getPath);
 
+    // A control on an inactive page that wants to be seen brings its page forward.
+    auto* inner = new TCustomControl(form);
+    inner->SetParent(setPath);
+    pc->ShowControl(inner);
+    EXPECT_EQ(pc->ActivePage(), setPath);
+
     std::vector<TSkinTabSheet*> extra;
     for (int i = pc->PageCount(); i < kMaxTabs; ++i)
         extra.push_back(AddPage("tabFill" + std::to_string(i), "P"));

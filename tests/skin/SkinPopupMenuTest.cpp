@@ -280,6 +280,8 @@ TEST_F(SkinPopupMenuTest, RealMenuIsSkinnedAndChosenByKeys)
     };
     bool sawBar = false;
     bool sawSelection = false;
+    bool sawFlatFrame = false;
+    menu->SetFlatMenu(true);
     testing::RunSoon([window] { PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0); }, 300);
     testing::RunSoon(
         [&] {
@@ -287,6 +289,9 @@ TEST_F(SkinPopupMenuTest, RealMenuIsSkinnedAndChosenByKeys)
             sawBar = AnyPixel(screen, RECT { 0, 0, 30, 60 }, kBar);
             sawSelection = AnyPixel(screen, RECT { 0, 0, 260, 40 }, kSelected)
                 && AnyPixel(screen, RECT { 0, 0, 260, 40 }, kSelectedBorder);
+            // Flat: the top row in Frost's frame colour, then black and white frames.
+            sawFlatFrame = screen.Pixel(20, 0) == 0xDEEBEF && screen.Pixel(0, 10) == clBlack
+                && screen.Pixel(1, 10) == clWhite;
             if (std::getenv("FOLVANE_REVIEW"))
                 testing::SaveForReview(screen, "menu_screen");
             PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
@@ -298,6 +303,7 @@ TEST_F(SkinPopupMenuTest, RealMenuIsSkinnedAndChosenByKeys)
     menu->Popup(50, 50);
     EXPECT_TRUE(sawBar);
     EXPECT_TRUE(sawSelection);
+    EXPECT_TRUE(sawFlatFrame);
     EXPECT_EQ(clicked, (std::vector<std::string> { "Look in HKEY_CURRENT_USER" }));
 }
 
