@@ -18,19 +18,6 @@ constexpr int kScrollButtonPosition = 38;
 constexpr int kTabPosition = 39;
 constexpr int kTabLinePosition = 40;
 
-// Which row of a tab image holds its key colour, if any: the top-left pixel
-// when it is magenta, else the bottom-left one when that is.
-bool TabImageKey(const TBitmap& image, int& keyRow)
-{
-    keyRow = 0;
-    if (image.Empty())
-        return false;
-    if (image.Pixel(0, 0) == clFuchsia)
-        return true;
-    keyRow = image.Height() - 1;
-    return image.Pixel(0, keyRow) == clFuchsia;
-}
-
 RECT ToRect(const PixelRect& r)
 {
     return RECT { r.left, r.top, r.right, r.bottom };
@@ -42,6 +29,22 @@ bool Contains(const PixelRect& r, int x, int y)
 }
 
 } // namespace
+
+// A tab image is keyed by its top-left pixel when that is magenta, else by
+// its bottom-left one when that is; otherwise it is opaque.
+TSkinTabControlTopPanel::TabPicture TSkinTabControlTopPanel::KeyedPicture(const TBitmap& image)
+{
+    TabPicture picture { &image, 0, false };
+    if (image.Empty())
+        return picture;
+    if (image.Pixel(0, 0) == clFuchsia) {
+        picture.transparent = true;
+        return picture;
+    }
+    picture.keyRow = image.Height() - 1;
+    picture.transparent = image.Pixel(0, picture.keyRow) == clFuchsia;
+    return picture;
+}
 
 void RotateBitmap180(TBitmap& bitmap)
 {
@@ -326,8 +329,7 @@ void TSkinTabControlTopPanel::Paint(TCanvas& canvas)
     canvas.FillRect(RECT { 0, lineTop, 1, lineBottom });
     canvas.FillRect(RECT { w - 1, lineTop, w, lineBottom });
 
-    int keyRow[2];
-    bool transparent[2] = { TabImageKey(activeImage_, keyRow[0]), TabImageKey(inactiveImage_, keyRow[1]) };
+    const TabPicture pictures[2] = { KeyedPicture(activeImage_), KeyedPicture(inactiveImage_) };
 
     TabStripInput in = MeasureInput(canvas);
     if (revealActive_) {
@@ -336,18 +338,17 @@ void TSkinTabControlTopPanel::Paint(TCanvas& canvas)
     }
     const TabStripLayout layout = LayoutTabStrip(in, tabWidths_);
     for (const PlacedTab& placed : layout.placed)
-        PaintTab(canvas, placed, keyRow, transparent);
+        PaintTab(canvas, placed, pictures[placed.index == tabIndex_ ? 0 : 1]);
     overflow_ = layout.overflow;
     if (layout.scrollButtons)
         PaintScrollButtons(canvas);
 }
 
-void TSkinTabControlTopPanel::PaintTab(TCanvas& canvas, const PlacedTab& placed, int keyRow[2], bool transparent[2])
+void TSkinTabControlTopPanel::PaintTab(TCanvas& canvas, const PlacedTab& placed, const TabPicture& picture)
 {
     const bool active = placed.index == tabIndex_;
     const RECT rect = ToRect(placed.rect);
-    const int which = active ? 0 : 1;
-    DrawThreePart(canvas, active ? activeImage_ : inactiveImage_, rect, Color(), keyRow[which], transparent[which]);
+    DrawThreePart(canvas, *picture.image, rect, Color(), picture.keyRow, picture.transparent);
 
     RECT text = rect;
     if (const int image = ValidImageIndex(placed.index); image >= 0) {

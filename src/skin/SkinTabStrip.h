@@ -100,7 +100,13 @@ private:
     int ValidImageIndex(int index) const;
     int HoverAt(int x, int y) const;
     void LoadImages();
-    void PaintTab(TCanvas& canvas, const PlacedTab& placed, int keyRow[2], bool transparent[2]);
+    struct TabPicture {
+        const TBitmap* image;
+        int keyRow;
+        bool transparent;
+    };
+    static TabPicture KeyedPicture(const TBitmap& image);
+    void PaintTab(TCanvas& canvas, const PlacedTab& placed, const TabPicture& picture);
     void PaintScrollButtons(TCanvas& canvas);
 
     TSkinTab* tabControl_;
