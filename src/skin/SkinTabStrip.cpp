@@ -77,12 +77,6 @@ TSkinTabControlTopPanel::TSkinTabControlTopPanel(TSkinTab* tabControl)
     SetCaption(" ");
 }
 
-TSkinTabControlTopPanel::~TSkinTabControlTopPanel()
-{
-    if (fileTheme_)
-        fileTheme_->RemoveFreeNotification(this);
-}
-
 void TSkinTabControlTopPanel::CreateParams(TCreateParams& params)
 {
     TCustomControl::CreateParams(params);
@@ -191,13 +185,7 @@ void TSkinTabControlTopPanel::TabChanged()
 
 void TSkinTabControlTopPanel::SetFileTheme(TSkinFileTheme* theme)
 {
-    if (fileTheme_ != theme) {
-        if (fileTheme_)
-            fileTheme_->RemoveFreeNotification(this);
-        fileTheme_ = theme;
-        if (fileTheme_)
-            fileTheme_->FreeNotification(this);
-    }
+    fileTheme_.Set(theme);
     SetUIStyle(uiStyle_);
 }
 
@@ -209,19 +197,10 @@ void TSkinTabControlTopPanel::SetUIStyle(TSkinUIStyle style)
     Invalidate();
 }
 
-void TSkinTabControlTopPanel::Notification(TComponent* component, TOperation operation)
-{
-    TCustomControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == fileTheme_) {
-        fileTheme_ = nullptr;
-        SetUIStyle(TSkinUIStyle::Marine);
-    }
-}
-
 void TSkinTabControlTopPanel::LoadImages()
 {
     TSkinUIStyle effective;
-    if (UsesFileTheme(fileTheme_, uiStyle_, effective)) {
+    if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
         fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_TABCONTROL, activeImage_, 1, 2);
         fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_TABCONTROL, inactiveImage_, 2, 2);
         fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_TABCONTROLLINE, lineImage_, 0, 0);

@@ -285,6 +285,14 @@ TEST_F(SkinPageControlTest, PagesMoveLeaveAndStopAtSixtyThree)
 
 TEST_F(SkinPageControlTest, StylesColourTheBodyAndTurnTheStrip)
 {
+    auto* theme = new TSkinFileTheme(form);
+    pc->SetFileTheme(theme);
+    EXPECT_EQ(pc->Strip().FileTheme(), theme);
+    delete theme;
+    EXPECT_EQ(pc->FileTheme(), nullptr);
+    EXPECT_EQ(pc->Strip().FileTheme(), nullptr);
+    EXPECT_EQ(pc->UIStyle(), TSkinUIStyle::Marine);
+
     pc->SetUIStyle(TSkinUIStyle::Frost);
     EXPECT_EQ(pc->Color(), clWhite);
     EXPECT_EQ(pc->Strip().Color(), 0xDEEBEFu);

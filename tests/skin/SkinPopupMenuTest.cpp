@@ -10,6 +10,7 @@
 #include "toolkit/LoadingScope.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/graphics/PaintDC.h"
 
 #include <gtest/gtest.h>
 
@@ -226,6 +227,15 @@ TEST_F(SkinPopupMenuTest, GradientBarAndStyleRules)
     Draw(line, picture, 0);
     EXPECT_EQ(picture.Height(), 12);
 
+    // A theme that cannot be used gives Marine; its destruction drops it, back to Marine.
+    auto* theme = new TSkinFileTheme(form);
+    menu->SetUIStyle(TSkinUIStyle::FromThemeFile);
+    menu->SetFileTheme(theme);
+    EXPECT_EQ(menu->SelectedColor(), 0xA04A44u);
+    delete theme;
+    EXPECT_EQ(menu->FileTheme(), nullptr);
+    EXPECT_EQ(menu->UIStyle(), TSkinUIStyle::Marine);
+
     // A new menu: Marine after its first values; always owner-drawn.
     TSkinPopupMenu fresh(form);
     fresh.SetOwnerDraw(false);
@@ -273,9 +283,8 @@ TEST_F(SkinPopupMenuTest, RealMenuIsSkinnedAndChosenByKeys)
     HWND window = form->Handle();
     TBitmap screen(260, 90, TPixelFormat::pf32bit);
     auto capture = [&screen] {
-        HDC desktop = GetDC(nullptr);
-        BitBlt(screen.Canvas().Handle(), 0, 0, screen.Width(), screen.Height(), desktop, 50, 50, SRCCOPY);
-        ReleaseDC(nullptr, desktop);
+        TWindowDC desktop;
+        BitBlt(screen.Canvas().Handle(), 0, 0, screen.Width(), screen.Height(), desktop.Get(), 50, 50, SRCCOPY);
         GdiFlush();
     };
     bool sawBar = false;
@@ -290,8 +299,8 @@ TEST_F(SkinPopupMenuTest, RealMenuIsSkinnedAndChosenByKeys)
             sawSelection = AnyPixel(screen, RECT { 0, 0, 260, 40 }, kSelected)
                 && AnyPixel(screen, RECT { 0, 0, 260, 40 }, kSelectedBorder);
             // Flat: the top row in Frost's frame colour, then black and white frames.
-            sawFlatFrame = screen.Pixel(20, 0) == 0xDEEBEF && screen.Pixel(0, 10) == clBlack
-                && screen.Pixel(1, 10) == clWhite;
+            sawFlatFrame
+                = screen.Pixel(20, 0) == 0xDEEBEF && screen.Pixel(0, 10) == clBlack && screen.Pixel(1, 10) == clWhite;
             if (std::getenv("FOLVANE_REVIEW"))
                 testing::SaveForReview(screen, "menu_screen");
             PostMessageA(window, WM_KEYDOWN, VK_DOWN, 0);
