@@ -3,10 +3,16 @@
 // under Wine).
 #pragma once
 
+#include "skin/SkinFileTheme.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdint>
+#include <span>
 
 namespace folvane::testing {
 
@@ -28,5 +34,18 @@ protected:
 
     static inline TForm* form = nullptr;
 };
+
+// The program's own skin archive (resource SKINDATA) loaded into theme, as the main window's
+// layout loads it; false when the resource is missing or the theme did not load.
+inline bool LoadProgramSkin(TSkinBuiltInFileTheme& theme)
+{
+    HRSRC found = FindResourceA(nullptr, "SKINDATA", MAKEINTRESOURCEA(10)); // RT_RCDATA
+    HGLOBAL loaded = found ? LoadResource(nullptr, found) : nullptr;
+    const void* bytes = loaded ? LockResource(loaded) : nullptr;
+    if (!bytes)
+        return false;
+    theme.SetSkinData(std::span(static_cast<const std::uint8_t*>(bytes), SizeofResource(nullptr, found)));
+    return theme.Ready();
+}
 
 } // namespace folvane::testing

@@ -314,5 +314,34 @@ TEST_F(SkinPageControlTest, StylesColourTheBodyAndTurnTheStrip)
         testing::SaveForReview(picture, "pagecontrol_bottom");
 }
 
+TEST_F(SkinPageControlTest, FileThemeGivesTheStripAndBodyTheirLook)
+{
+    auto* theme = new TSkinBuiltInFileTheme(form);
+    ASSERT_TRUE(testing::LoadProgramSkin(*theme));
+    pc->SetUIStyle(TSkinUIStyle::FromThemeFile);
+    pc->SetFileTheme(theme);
+    const auto formColor = static_cast<TColor>(theme->GetColor(TSkinColorElement::SKIN2_FORMCOLOR));
+    EXPECT_EQ(pc->Color(), formColor);
+    EXPECT_EQ(pc->Strip().Color(), formColor);
+    EXPECT_EQ(pc->BorderColor(), static_cast<TColor>(theme->GetColor(TSkinColorElement::SKIN2_CONTROLBORDERCOLOR)));
+    EXPECT_EQ(pc->Strip().ActiveFontColor(),
+        static_cast<TColor>(theme->GetColor(TSkinColorElement::SKIN2_TABCONTROLACTIVEFONTCOLOR)));
+    const TBitmap* tabs = theme->GetBitmap(TSkinBitmapElement::SKIN2_TABCONTROL);
+    ASSERT_NE(tabs, nullptr);
+    EXPECT_EQ(pc->Strip().ActiveImage().Width(), tabs->Width() / 2);
+    EXPECT_EQ(pc->Strip().ActiveImage().Pixel(5, 10), tabs->Pixel(5, 10));
+    EXPECT_EQ(pc->Strip().InactiveImage().Pixel(5, 10), tabs->Pixel(tabs->Width() / 2 + 5, 10));
+    EXPECT_GT(pc->Strip().ScrollButtonSize().cx, 0);
+    EXPECT_EQ(pc->Strip().StripHeight(),
+        tabs->Height() + theme->GetBitmap(TSkinBitmapElement::SKIN2_TABCONTROLLINE)->Height());
+    // Outside loading the body colour reaches the pages.
+    EXPECT_EQ(getPath->Color(), formColor);
+    TBitmap picture;
+    testing::Picture(*pc, picture);
+    if (HasFailure() || std::getenv("FOLVANE_REVIEW"))
+        testing::SaveForReview(picture, "pagecontrol_theme");
+    delete theme;
+}
+
 } // namespace
 } // namespace folvane
