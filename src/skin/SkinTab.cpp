@@ -60,6 +60,12 @@ void TSkinTab::SetBorderColor(TColor value)
     strip_->Invalidate();
 }
 
+void TSkinTab::SetFont(const TFont& font)
+{
+    tabFont_.Assign(font);
+    TCustomControl::SetFont(font);
+}
+
 void TSkinTab::SetTabPosition(TSkinTabPosition value)
 {
     if (value == tabPosition_)

@@ -36,10 +36,12 @@ public:
 
     TColor BorderColor() const { return borderColor_; }
     virtual void SetBorderColor(TColor value);
-    // The tab caption font; the control's own font (TControl::Font) is another.
+    // The tab caption font; the control's own font (TControl::Font) is another
+    // object. Assigning a font sets both, so that pages following their
+    // parent's font take the stored one too.
     TFont& Font() { return tabFont_; }
     const TFont& Font() const { return tabFont_; }
-    void SetFont(const TFont& font) { tabFont_.Assign(font); }
+    void SetFont(const TFont& font);
     int LeftMargin() const { return strip_->LeftMargin(); }
     void SetLeftMargin(int value) { strip_->SetLeftMargin(value); }
     TSkinTabPosition TabPosition() const { return tabPosition_; }

@@ -147,8 +147,14 @@ TEST_F(SkinPageControlTest, StripPaintsTabsByTheirRules)
 {
     TBitmap picture;
     testing::Picture(*pc, picture);
+    // A stored font reaches the tabs and, through the control's own font, the pages.
+    TFont bold = pc->Font();
+    bold.SetStyle(fsBold);
+    pc->SetFont(bold);
+    EXPECT_EQ(getPath->Font().Style(), fsBold);
+    testing::Picture(*pc, picture);
     TBitmap measure(1, 1);
-    measure.Canvas().SetFont(pc->Font());
+    measure.Canvas().SetFont(bold);
     // "Get Path" is its text width + 20.
     EXPECT_EQ(pc->Strip().TabWidths()[0], measure.Canvas().TextWidth("Get Path") + 20);
     EXPECT_FALSE(pc->Strip().Overflow());
