@@ -386,9 +386,9 @@ void TSkinTabControlTopPanel::MouseDown(TMouseButton button, TShiftState shift, 
         return;
     Repaint();
     // The pointer is where the press happened.
-    const int hover = HoverAt(x, y);
-    if (hover == -1 || (hover == 1 && overflow_)) {
-        firstShown_ = std::clamp(firstShown_ + hover, 0, TabCount());
+    scrollHover_ = HoverAt(x, y);
+    if (scrollHover_ == -1 || (scrollHover_ == 1 && overflow_)) {
+        firstShown_ = std::clamp(firstShown_ + scrollHover_, 0, TabCount());
         Repaint();
         return;
     }
