@@ -30,8 +30,34 @@ std::vector<PixelRect> BitmapRuns(const TBitmap& bitmap, std::uint32_t key)
         }
         return runs;
     }
+    case 8:
+    case 4:
+    case 1: {
+        // Palette faces: the key test per palette entry, then per index.
+        bool keyIndex[256] = {};
+        const auto& palette = bitmap.Palette();
+        for (std::size_t i = 0; i < 256; ++i)
+            keyIndex[i] = (i < palette.size() ? palette[i] & 0xFFFFFFu : 0u) == key;
+        const int bpp = bitmap.BitsPerPixel();
+        std::vector<std::uint8_t> indices(static_cast<std::size_t>(w));
+        for (int y = 0; y < h; ++y) {
+            const auto* p = static_cast<const std::uint8_t*>(bitmap.ScanLine(y));
+            const std::uint8_t* row = p;
+            if (bpp != 8) {
+                const int perByte = 8 / bpp;
+                const unsigned mask = (1u << bpp) - 1u;
+                for (int x = 0; x < w; ++x) {
+                    const int shift = 8 - bpp * (x % perByte + 1);
+                    indices[static_cast<std::size_t>(x)] = static_cast<std::uint8_t>((p[x / perByte] >> shift) & mask);
+                }
+                row = indices.data();
+            }
+            AppendIndexedRowRuns(row, w, y, keyIndex, runs);
+        }
+        return runs;
+    }
     default: {
-        // Palette and 16-bit faces: one blit turns them into RGB exactly as a
+        // 16-bit faces: one blit turns them into RGB exactly as a
         // device context reads their pixels.
         TBitmap rgb(w, h, TPixelFormat::pf32bit);
         BitBlt(rgb.DC(), 0, 0, w, h, bitmap.DC(), 0, 0, SRCCOPY);

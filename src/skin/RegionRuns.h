@@ -17,6 +17,11 @@ namespace folvane {
 // bits, as a 32-bit top-down DIB stores them) to runs.
 void AppendRowRuns(const std::uint32_t* row, int width, int y, std::uint32_t keyRgb, std::vector<PixelRect>& runs);
 
+// Row y of palette indices (one byte each): keyIndex[i] is true for the
+// indices whose colour is the key.
+void AppendIndexedRowRuns(
+    const std::uint8_t* row, int width, int y, const bool (&keyIndex)[256], std::vector<PixelRect>& runs);
+
 // Every row of a top-down image whose rows lie `stride` pixels apart.
 std::vector<PixelRect> RegionRuns(const std::uint32_t* pixels, int width, int height, int stride, std::uint32_t keyRgb);
 

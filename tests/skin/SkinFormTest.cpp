@@ -79,7 +79,8 @@ TEST(BitmapRegion, EqualsThePlainRuleOnHandMadeFaces)
         { "#", "k", "#" }, // one column: every pixel is the last
         { "kkk", "kkk" }, // nothing left
     };
-    for (TPixelFormat format : { TPixelFormat::pf24bit, TPixelFormat::pf32bit, TPixelFormat::pf8bit }) {
+    for (TPixelFormat format : { TPixelFormat::pf24bit, TPixelFormat::pf32bit, TPixelFormat::pf8bit,
+             TPixelFormat::pf4bit, TPixelFormat::pf16bit }) {
         for (const auto& rows : faces) {
             TBitmap face;
             Paint(face, rows, TPixelFormat::pf24bit);
