@@ -363,16 +363,27 @@ void TSkinButton::ActionChange(const std::string& caption, const TImageList* ima
 
 void TSkinButton::FaceImage(int slice, TBitmap& target) const
 {
+    bool fetched = false;
     try {
         TSkinUIStyle effective;
-        if (UsesFileTheme(fileTheme_, uiStyle_, effective))
+        if (UsesFileTheme(fileTheme_, uiStyle_, effective)) {
+            // An absent element is no failure: the face is simply empty.
             fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_BUTTON, target, slice, 3);
-        else
-            SkinBuiltInBitmapSlice(effective, 1, target, slice, 3);
+            fetched = true;
+        } else {
+            fetched = SkinBuiltInBitmapSlice(effective, 1, target, slice, 3);
+        }
     } catch (...) {
-        target.SetSize(0, 0);
-        target.SetSize(74, 21);
+        fetched = false;
     }
+    if (fetched)
+        return;
+    // A new bitmap is white, as the toolkit's pictures start.
+    target.SetSize(0, 0);
+    target.SetSize(74, 21);
+    target.Canvas().Brush().SetStyle(TBrushStyle::bsSolid);
+    target.Canvas().Brush().SetColor(clWhite);
+    target.Canvas().FillRect(RECT { 0, 0, 74, 21 });
 }
 
 // ===========================================================================

@@ -130,7 +130,8 @@ public:
     void ActionChange(const std::string& caption, const TImageList* images, int imageIndex);
 
     // The face slice (1 normal, 2 hot, 3 pressed) from the theme or the
-    // effective built-in style; a blank 74 x 21 image when it cannot be had.
+    // effective built-in style; a blank (white) 74 x 21 image when the style's
+    // picture cannot be had.
     void FaceImage(int slice, TBitmap& target) const;
 
 protected:
