@@ -384,5 +384,24 @@ TEST_F(SkinButtonFixture, DisabledCaptionIsEmbossed)
     EXPECT_GT(Count(*button, 0x00224466), 10); // the theme's caption colour
 }
 
+TEST_F(SkinButtonFixture, PaintingAndReshapingKeepNoGdiObjects)
+{
+    auto button = Make("&Go");
+    TBitmap glyph(16, 16, TPixelFormat::pf24bit);
+    button->SetGlyph(glyph);
+    TForm window;
+    TSkinForm skin(&window);
+    TBitmap face;
+    ASSERT_TRUE(face.LoadFromResourceName(GetModuleHandleA(nullptr), "DIALOGFACE"));
+    skin.SetGlyph(face); // first-use objects (DCs, the window) exist before counting
+    At(*button, 0, 0);
+    const DWORD before = testing::GdiObjects();
+    for (int i = 0; i < 50; ++i) {
+        At(*button, 0, 0);
+        skin.SetTransparentColor(i % 2 ? 0x00FF07FF : 0x00FF00FF);
+    }
+    EXPECT_EQ(testing::GdiObjects(), before);
+}
+
 } // namespace
 } // namespace folvane
