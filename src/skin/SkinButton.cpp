@@ -161,10 +161,10 @@ void TSkinCustomButton::CancelMode()
 
 void TSkinCustomButton::Click()
 {
-    if (pressed_) {
-        StopRepeat();
-        SetPressed(false);
-    }
+    // The repeat ends with every click, also one whose pressed look a move outside had ended:
+    // otherwise it would go on firing with the button up until the pointer left.
+    StopRepeat();
+    SetPressed(false);
     if (Parent())
         if (TForm* form = ParentForm())
             form->SetModalResult(modalResult_);

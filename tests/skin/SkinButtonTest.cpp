@@ -253,6 +253,15 @@ TEST_F(SkinButtonFixture, ReleaseInsideClicksAndHandsModalResultToTheForm)
     button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
     button->Perform(WM_CANCELMODE);
     EXPECT_FALSE(button->Pressed() || button->Repeating());
+
+    // Out and back in: the look stays normal, the release clicks and ends the repeat.
+    SendMessageA(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 40));
+    SendMessageA(button->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_FALSE(button->Pressed());
+    SendMessageA(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks.size(), 3u);
+    EXPECT_FALSE(button->Repeating());
 }
 
 TEST_F(SkinButtonFixture, KeysDefaultCancelAndAccelerators)
