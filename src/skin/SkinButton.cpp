@@ -378,7 +378,7 @@ void TSkinButton::FaceImage(int slice, TBitmap& target) const
     }
     if (fetched)
         return;
-    // A new bitmap is white, as the toolkit's pictures start.
+    // The blank face: a plain white picture of the usual size.
     target.SetSize(0, 0);
     target.SetSize(74, 21);
     target.Canvas().Brush().SetStyle(TBrushStyle::bsSolid);
