@@ -6,6 +6,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/ParentBackground.h"
+#include "toolkit/graphics/DisabledText.h"
 #include "toolkit/graphics/ImageList.h"
 
 #include <algorithm>
@@ -30,6 +31,7 @@ bool IsBlank(const std::string& text)
 TSkinCustomButton::TSkinCustomButton(TComponent* owner)
     : TCustomControl(owner)
 {
+    tracker_.OnChange = [this] { Invalidate(); };
     SetTabStop(true);
     // The second press of a double click is a press like the first.
     SetAcceptsDoubleClicks(false);
@@ -68,19 +70,19 @@ void TSkinCustomButton::HandleCreated()
 // ===========================================================================
 // State
 
-void TSkinCustomButton::SetPressed(bool value)
+void TSkinCustomButton::SetKeyPressed(bool value)
 {
-    if (value == pressed_)
+    if (value == keyPressed_)
         return;
-    pressed_ = value;
+    keyPressed_ = value;
     Invalidate();
 }
 
-void TSkinCustomButton::SetHot(bool value)
+void TSkinCustomButton::EndLooks()
 {
-    if (value == hot_)
+    if (looksEnded_)
         return;
-    hot_ = value;
+    looksEnded_ = true;
     Invalidate();
 }
 
@@ -102,20 +104,14 @@ void TSkinCustomButton::StopRepeat()
         KillTimer(ExistingHandle(), kRepeatTimerId);
 }
 
-void TSkinCustomButton::EndMouseMode()
-{
-    StopRepeat();
-    SetHot(false);
-    SetPressed(false);
-}
-
 // ===========================================================================
 // Mouse
 
 void TSkinCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (button == TMouseButton::mbLeft) {
-        pressed_ = true;
+        looksEnded_ = false;
+        tracker_.MouseDown(button, x, y);
         StartRepeat();
         if (TabStop() && CanFocus()) {
             try {
@@ -131,23 +127,33 @@ void TSkinCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x,
 
 void TSkinCustomButton::MouseMove(TShiftState shift, int x, int y)
 {
-    if (MouseCapture() && (x < 0 || y < 0 || x > Width() || y > Height())) {
-        // Outside during a press: back to normal at once; the repeat timer goes on.
-        SetHot(false);
-        SetPressed(false);
-    }
+    tracker_.MouseMove(x, y);
+    // Outside during a press: back to normal at once; the repeat timer goes on.
+    if (MouseCapture() && (x < 0 || y < 0 || x > Width() || y > Height()))
+        EndLooks();
     TCustomControl::MouseMove(shift, x, y);
+}
+
+void TSkinCustomButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    // A release inside has clicked already; this ends a release outside.
+    tracker_.MouseUp(button, x, y);
+    TCustomControl::MouseUp(button, shift, x, y);
 }
 
 void TSkinCustomButton::MouseEnter()
 {
-    SetHot(true);
+    looksEnded_ = false;
+    tracker_.MouseEnter();
     TCustomControl::MouseEnter();
 }
 
 void TSkinCustomButton::MouseLeave()
 {
-    EndMouseMode();
+    StopRepeat();
+    tracker_.MouseLeave();
+    tracker_.CancelMode();
+    SetKeyPressed(false);
     TCustomControl::MouseLeave();
     if (OnMouseExit)
         OnMouseExit(this);
@@ -155,8 +161,17 @@ void TSkinCustomButton::MouseLeave()
 
 void TSkinCustomButton::CancelMode()
 {
-    EndMouseMode();
+    StopRepeat();
+    tracker_.CancelMode();
+    SetKeyPressed(false);
+    EndLooks();
     TCustomControl::CancelMode();
+}
+
+void TSkinCustomButton::EnabledChanged()
+{
+    tracker_.EnabledChanged();
+    TCustomControl::EnabledChanged();
 }
 
 void TSkinCustomButton::Click()
@@ -164,7 +179,9 @@ void TSkinCustomButton::Click()
     // The repeat ends with every click, also one whose pressed look a move outside had ended:
     // otherwise it would go on firing with the button up until the pointer left.
     StopRepeat();
-    SetPressed(false);
+    if (tracker_.Pressed())
+        tracker_.EndPress(true);
+    SetKeyPressed(false);
     if (Parent())
         if (TForm* form = ParentForm())
             form->SetModalResult(modalResult_);
@@ -177,18 +194,16 @@ void TSkinCustomButton::Click()
 void TSkinCustomButton::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     if ((key == VK_SPACE || key == VK_RETURN) && Focused() && Enabled())
-        SetPressed(true);
+        SetKeyPressed(true);
     TCustomControl::KeyDown(key, shift);
 }
 
 void TSkinCustomButton::KeyUp(std::uint16_t& key, TShiftState shift)
 {
-    const bool release = (key == VK_SPACE || key == VK_RETURN) && pressed_;
+    const bool release = (key == VK_SPACE || key == VK_RETURN) && Pressed();
     TCustomControl::KeyUp(key, shift);
-    if (release) {
-        SetPressed(false);
+    if (release)
         Click();
-    }
 }
 
 bool TSkinCustomButton::DialogKey(std::uint16_t key, TShiftState shift)
@@ -225,12 +240,14 @@ void TSkinCustomButton::FocusChanged(TWinControl* focused)
 
 void TSkinCustomButton::DoEnter()
 {
+    tracker_.FocusChanged(true);
     Invalidate();
     TCustomControl::DoEnter();
 }
 
 void TSkinCustomButton::DoExit()
 {
+    tracker_.FocusChanged(false);
     Invalidate();
     TCustomControl::DoExit();
 }
@@ -269,38 +286,17 @@ TSkinButton::TSkinButton(TComponent* owner)
     SetUIStyle(FormUIStyle(owner));
 }
 
-TSkinButton::~TSkinButton()
-{
-    if (fileTheme_)
-        fileTheme_->RemoveFreeNotification(this);
-}
-
 void TSkinButton::SetFileTheme(TSkinFileTheme* theme)
 {
-    if (theme != fileTheme_) {
-        if (fileTheme_)
-            fileTheme_->RemoveFreeNotification(this);
-        fileTheme_ = theme;
-        if (fileTheme_)
-            fileTheme_->FreeNotification(this);
-    }
+    fileTheme_.Set(theme);
     SetUIStyle(uiStyle_);
-}
-
-void TSkinButton::Notification(TComponent* component, TOperation operation)
-{
-    TSkinCustomButton::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == fileTheme_) {
-        fileTheme_ = nullptr;
-        SetUIStyle(TSkinUIStyle::Marine);
-    }
 }
 
 void TSkinButton::SetUIStyle(TSkinUIStyle style)
 {
     uiStyle_ = style;
     TSkinUIStyle effective;
-    if (UsesFileTheme(fileTheme_, uiStyle_, effective)) {
+    if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
         SetTransparent(fileTheme_->GetFlag(TSkinFlagElement::SKIN2_BUTTONTRANS));
         Font().SetColor(static_cast<TColor>(fileTheme_->GetColor(TSkinColorElement::SKIN2_BUTTONFONTCOLOR)));
     } else {
@@ -366,7 +362,7 @@ void TSkinButton::FaceImage(int slice, TBitmap& target) const
     bool fetched = false;
     try {
         TSkinUIStyle effective;
-        if (UsesFileTheme(fileTheme_, uiStyle_, effective)) {
+        if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
             // An absent element is no failure: the face is simply empty.
             fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_BUTTON, target, slice, 3);
             fetched = true;
@@ -451,18 +447,12 @@ void TSkinButton::PaintCaptionAt(TCanvas& canvas, int x, int y) const
         ++y;
     }
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    RECT r { x, y, Width(), Height() };
     const UINT flags = DT_SINGLELINE | DT_LEFT;
-    auto draw = [&](int left, int top, TColor color) {
-        RECT r { left, top, Width(), Height() };
-        canvas.Font().SetColor(color);
+    if (Enabled())
         canvas.DrawText(Caption(), r, flags);
-    };
-    if (!Enabled()) {
-        draw(x + 1, y + 1, kEmbossLight);
-        draw(x, y, kEmbossShade);
-    } else {
-        draw(x, y, Font().Color());
-    }
+    else
+        DrawDisabledText(canvas, Caption(), r, flags, kEmbossLight, kEmbossShade);
 }
 
 void TSkinButton::PaintCaptionCentred(TCanvas& canvas, bool bold) const
@@ -480,18 +470,10 @@ void TSkinButton::PaintCaptionCentred(TCanvas& canvas, bool bold) const
     const int dy = ((area.bottom - area.top) - (measured.bottom - measured.top)) / 2;
     RECT block { area.left + dx, area.top + dy, area.left + dx + (measured.right - measured.left),
         area.top + dy + (measured.bottom - measured.top) };
-    auto draw = [&](RECT r, TColor color) {
-        canvas.Font().SetColor(color);
-        canvas.DrawText(Caption(), r, flags | DT_CENTER);
-    };
-    if (!Enabled()) {
-        RECT light = block;
-        OffsetRect(&light, 1, 1);
-        draw(light, kEmbossLight);
-        draw(block, kEmbossShade);
-    } else {
-        draw(block, Font().Color());
-    }
+    if (Enabled())
+        canvas.DrawText(Caption(), block, flags | DT_CENTER);
+    else
+        DrawDisabledText(canvas, Caption(), block, flags | DT_CENTER, kEmbossLight, kEmbossShade);
 }
 
 } // namespace folvane

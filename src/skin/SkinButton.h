@@ -10,14 +10,17 @@
 // the focus, as it answers the accelerator query). TSkinButton adds the
 // look: theme or built-in style, transparency, glyph, layout and painting.
 //
-// Pressed is the button's own look, not a capture tracker: it ends as soon as
-// the pointer moves outside during a press and does not come back when the
-// pointer returns, while a release inside still clicks. The repeat timer
-// outlives a release outside; the pointer leaving ends it.
+// The toolkit's press tracker follows the mouse (capture, hover, the press);
+// the button's looks add two rules of their own: a move outside during a press
+// ends both the hot and the pressed look until the pointer enters again or the
+// next press (a release inside still clicks), and Space/Enter press it too.
+// The repeat timer outlives a release outside; the pointer leaving ends it.
 #pragma once
 
 #include "skin/SkinButtonLayout.h"
 #include "skin/SkinFileTheme.h"
+#include "toolkit/ComponentReference.h"
+#include "toolkit/PressTracker.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -42,9 +45,9 @@ public:
     int MouseContinuouslyDownInterval() const { return repeatInterval_; }
     void SetMouseContinuouslyDownInterval(int value) { repeatInterval_ = value; }
 
-    // Drawing state.
-    bool Pressed() const { return pressed_; }
-    bool Hot() const { return hot_; }
+    // Drawing state: pressed by the mouse or by Space/Enter; hot while the pointer is over it.
+    bool Pressed() const { return keyPressed_ || (tracker_.Pressed() && !looksEnded_); }
+    bool Hot() const { return tracker_.Hot() && !looksEnded_; }
     bool ActingDefault() const { return actingDefault_; }
     bool DrawTransparent() const { return drawTransparent_; }
     bool Repeating() const { return repeating_; }
@@ -66,24 +69,26 @@ protected:
     void HandleCreated() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseEnter() override;
     void MouseLeave() override;
     void CancelMode() override;
+    void EnabledChanged() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void KeyUp(std::uint16_t& key, TShiftState shift) override;
     void DoEnter() override;
     void DoExit() override;
 
 private:
-    void SetPressed(bool value);
-    void SetHot(bool value);
+    void SetKeyPressed(bool value);
+    // Hot and pressed look end until the pointer enters again or the next press.
+    void EndLooks();
     void StartRepeat();
     void StopRepeat();
-    // Hot and pressed end, and with them the repeat timer.
-    void EndMouseMode();
 
-    bool pressed_ = false;
-    bool hot_ = false;
+    TPressTracker tracker_ { *this };
+    bool keyPressed_ = false;
+    bool looksEnded_ = false;
     bool actingDefault_ = false;
     bool drawTransparent_ = false;
     bool repeating_ = false;
@@ -97,11 +102,10 @@ private:
 class TSkinButton : public TSkinCustomButton, public TSkinThemed {
 public:
     explicit TSkinButton(TComponent* owner = nullptr);
-    ~TSkinButton() override;
     const char* ClassName() const override { return "TSkinButton"; }
 
     // Not owned; dropped (and the style set to Marine) when the theme goes.
-    TSkinFileTheme* FileTheme() const override { return fileTheme_; }
+    TSkinFileTheme* FileTheme() const override { return fileTheme_.Get(); }
     void SetFileTheme(TSkinFileTheme* theme) override;
     TSkinUIStyle UIStyle() const override { return uiStyle_; }
     // Applies the theme's or the style's transparency and caption colour,
@@ -136,14 +140,13 @@ public:
 
 protected:
     void Paint(TCanvas& canvas) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void PaintGlyph(TCanvas& canvas, const SkinGlyphPlacement& at) const;
     void PaintCaptionAt(TCanvas& canvas, int x, int y) const;
     void PaintCaptionCentred(TCanvas& canvas, bool bold) const;
 
-    TSkinFileTheme* fileTheme_ = nullptr;
+    TComponentReference<TSkinFileTheme> fileTheme_ { this, [this] { SetUIStyle(TSkinUIStyle::Marine); } };
     TSkinUIStyle uiStyle_ = TSkinUIStyle::Marine;
     bool transparent_ = false;
     bool autoSize_ = false;
