@@ -159,6 +159,34 @@ TEST_F(SkinButtonFixture, ThemeValuesReplaceStoredOnesAndFallBackToMarine)
     delete button;
 }
 
+TEST_F(SkinButtonFixture, EachBuiltInStyleDrawsItsSlicesByTheNinePartRule)
+{
+    auto button = Make("");
+    button->SetBounds(10, 10, 97, 25);
+    for (S style : { S::Pearl, S::Frost, S::Marine, S::Coral, S::Glass }) {
+        button->SetUIStyle(style);
+        button->SetTransparent(false); // opaque corners: every pixel comes from the face
+        for (int slice : { 1, 2, 3 }) {
+            SCOPED_TRACE(std::to_string(static_cast<int>(style)) + " slice " + std::to_string(slice));
+            if (slice == 2)
+                button->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+            if (slice == 3)
+                button->Perform(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+            TBitmap face;
+            ASSERT_TRUE(SkinBuiltInBitmapSlice(style, 1, face, slice, 3));
+            const int hw = face.Width() / 2, hh = face.Height() / 2;
+            const int cw = std::min(hw, 48), ch = std::min(hh, 12); // the top-left corner
+            TBitmap picture;
+            testing::Picture(*button, picture);
+            EXPECT_EQ(picture.Pixel(cw - 1, ch - 1), face.Pixel(cw - 1, ch - 1));
+            EXPECT_EQ(picture.Pixel(cw, ch), face.Pixel(hw, hh)); // the centre's first pixel
+            EXPECT_EQ(picture.Pixel(96, 24), face.Pixel(face.Width() - 1, face.Height() - 1));
+        }
+        button->Perform(WM_CANCELMODE);
+        button->Perform(WM_MOUSELEAVE);
+    }
+}
+
 TEST_F(SkinButtonFixture, TransparentFaceShowsTheWindowsSkinThroughItsMagenta)
 {
     // The program's window face behind a button of the program's skin.
