@@ -11,7 +11,9 @@
 
 #include "controls/ButtonGeometry.h"
 #include "controls/ExButtonControl.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/Controls.h"
+#include "toolkit/PressTracker.h"
 
 namespace folvane {
 
@@ -20,10 +22,9 @@ class TImageList;
 class TExCheckItem : public TExButtonControl {
 public:
     explicit TExCheckItem(TComponent* owner = nullptr);
-    ~TExCheckItem() override;
     const char* ClassName() const override { return "TExCheckItem"; }
 
-    TImageList* Images() const { return images_; }
+    TImageList* Images() const { return images_.Get(); }
     void SetImages(TImageList* list);
     bool UseImageList() const { return useImageList_; }
     void SetUseImageList(bool value);
@@ -44,7 +45,7 @@ public:
     // The index drawn from Images for the current look.
     virtual int ImageIndex() const = 0;
     // Pressed by the left button with the pointer inside.
-    bool PressedInside() const { return pressed_ && pointerInside_; }
+    bool PressedInside() const { return tracker_.PressedInside(); }
 
     // A user toggle: the state advances, then OnClick. Nothing with ReadOnly.
     void Click() override;
@@ -69,7 +70,6 @@ protected:
     void FontChanged() override;
     void CaptionChanged() override;
     void HandleCreated() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
     // Sizes the control to box plus caption when AutoSize is on and the
     // window exists.
@@ -83,7 +83,7 @@ private:
     void DrawCaption(TCanvas& canvas, const RECT& area);
     void ImagesChanged();
 
-    TImageList* images_ = nullptr;
+    TComponentReference<TImageList> images_ { this };
     bool useImageList_ = false;
     int checkMargin_ = 5;
     TAlignment checkAlignment_ = TAlignment::taRightJustify;
@@ -91,9 +91,7 @@ private:
     bool readOnly_ = false;
     TTextDrawType textDrawType_ = TTextDrawType::tdtNormal;
     bool endEllipsis_ = false;
-    bool pressed_ = false;
-    bool pointerInside_ = false;
-    HWND previousCapture_ = nullptr;
+    TPressTracker tracker_ { *this };
 };
 
 class TExCheckBox : public TExCheckItem {
