@@ -20,6 +20,7 @@
 #include "skin/SkinButtonLayout.h"
 #include "skin/SkinFileTheme.h"
 #include "toolkit/ComponentReference.h"
+#include "toolkit/ModalResult.h"
 #include "toolkit/PressTracker.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -34,8 +35,8 @@ public:
     ~TSkinCustomButton() override;
     const char* ClassName() const override { return "TSkinCustomButton"; }
 
-    int ModalResult() const { return modalResult_; }
-    void SetModalResult(int value) { modalResult_ = value; }
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult value) { modalResult_ = value; }
     bool Cancel() const { return cancel_; }
     void SetCancel(bool value) { cancel_ = value; }
     bool Default() const { return default_; }
@@ -92,7 +93,7 @@ private:
     bool actingDefault_ = false;
     bool drawTransparent_ = false;
     bool repeating_ = false;
-    int modalResult_ = 0;
+    TModalResult modalResult_ = mrNone;
     bool cancel_ = false;
     bool default_ = false;
     int focusedRectMargin_ = 2;
