@@ -22,7 +22,7 @@ constexpr SIZE kSystemBoxSize { 13, 13 };
 // ---------------------------------------------------------------------------
 
 TExCheckItem::TExCheckItem(TComponent* owner)
-    : TExButtonControl(owner)
+    : TPressable(owner)
 {
     SetBounds(Left(), Top(), 60, 17);
     SetTabStop(true);
@@ -32,7 +32,6 @@ TExCheckItem::TExCheckItem(TComponent* owner)
     // a fast second click is a click of its own.
     SetCapturesMouse(false);
     SetAcceptsDoubleClicks(false);
-    tracker_.OnChange = [this] { Invalidate(); };
     images_.OnChange = [this] { ImagesChanged(); };
     images_.OnDrop = [this] {
         useImageList_ = false;
@@ -247,30 +246,11 @@ void TExCheckItem::Click()
     TExButtonControl::Click();
 }
 
-void TExCheckItem::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TExCheckItem::ReleasedInside()
 {
-    TExButtonControl::MouseDown(button, shift, x, y);
-    tracker_.MouseDown(button, x, y);
-}
-
-void TExCheckItem::MouseMove(TShiftState shift, int x, int y)
-{
-    TExButtonControl::MouseMove(shift, x, y);
-    tracker_.MouseMove(x, y);
-}
-
-void TExCheckItem::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    // The toolkit has already called Click() for a release inside.
-    TExButtonControl::MouseUp(button, shift, x, y);
-    if (tracker_.MouseUp(button, x, y) && CanFocus())
+    // The toolkit has already called Click().
+    if (CanFocus())
         SetFocus();
-}
-
-void TExCheckItem::CancelMode()
-{
-    TExButtonControl::CancelMode();
-    tracker_.CancelMode();
 }
 
 void TExCheckItem::KeyDown(std::uint16_t& key, TShiftState shift)
@@ -295,21 +275,14 @@ bool TExCheckItem::DialogChar(char ch, TShiftState shift)
 void TExCheckItem::DoEnter()
 {
     TExButtonControl::DoEnter();
-    tracker_.FocusChanged(true);
+    Tracker().FocusChanged(true);
     Invalidate();
 }
 
 void TExCheckItem::DoExit()
 {
     TExButtonControl::DoExit();
-    tracker_.FocusChanged(false);
-    Invalidate();
-}
-
-void TExCheckItem::EnabledChanged()
-{
-    TExButtonControl::EnabledChanged();
-    tracker_.EnabledChanged();
+    Tracker().FocusChanged(false);
     Invalidate();
 }
 

@@ -19,7 +19,7 @@ namespace folvane {
 
 class TImageList;
 
-class TExCheckItem : public TExButtonControl {
+class TExCheckItem : public TPressable<TExButtonControl> {
 public:
     explicit TExCheckItem(TComponent* owner = nullptr);
     const char* ClassName() const override { return "TExCheckItem"; }
@@ -45,7 +45,7 @@ public:
     // The index drawn from Images for the current look.
     virtual int ImageIndex() const = 0;
     // Pressed by the left button with the pointer inside.
-    bool PressedInside() const { return tracker_.PressedInside(); }
+    bool PressedInside() const { return PressState().PressedInside(); }
 
     // A user toggle: the state advances, then OnClick. Nothing with ReadOnly.
     void Click() override;
@@ -59,14 +59,11 @@ protected:
     virtual void Changed() { }
 
     void Paint(TCanvas& target) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void CancelMode() override;
+    // A release inside takes the focus.
+    void ReleasedInside() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void DoEnter() override;
     void DoExit() override;
-    void EnabledChanged() override;
     void FontChanged() override;
     void CaptionChanged() override;
     void HandleCreated() override;
@@ -91,7 +88,6 @@ private:
     bool readOnly_ = false;
     TTextDrawType textDrawType_ = TTextDrawType::tdtNormal;
     bool endEllipsis_ = false;
-    TPressTracker tracker_ { *this };
 };
 
 class TExCheckBox : public TExCheckItem {

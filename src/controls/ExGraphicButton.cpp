@@ -126,7 +126,7 @@ bool CutGlyph(const TBitmap& strip, int count, int index, MaskedPicture& out)
 // ---------------------------------------------------------------------------
 
 TCustomExGraphicButton::TCustomExGraphicButton(TComponent* owner)
-    : TGraphicControl(owner)
+    : TPressable(owner)
 {
     SetBounds(Left(), Top(), 75, 25);
     SetColor(clBtnFace);
@@ -134,7 +134,6 @@ TCustomExGraphicButton::TCustomExGraphicButton(TComponent* owner)
     // Quick presses are each a click of their own.
     SetAcceptsDoubleClicks(false);
     glyph_.OnChange = [this] { Invalidate(); };
-    tracker_.OnChange = [this] { Invalidate(); };
     for (auto& list : lists_) {
         // A list serving two roles is registered once per role; a change repaints either way.
         list.OnChange = [this] { Changed(); };
@@ -269,14 +268,14 @@ void TCustomExGraphicButton::Loaded()
 
 bool TCustomExGraphicButton::Pressed() const
 {
-    return tracker_.PressedInside() || down_;
+    return PressState().PressedInside() || down_;
 }
 
 TExButtonLook TCustomExGraphicButton::Look() const
 {
     if (!EnabledInParents())
         return TExButtonLook::bsDisabled;
-    if (tracker_.PressedInside())
+    if (PressState().PressedInside())
         return TExButtonLook::bsDown;
     if (down_)
         return groupIndex_ != 0 ? TExButtonLook::bsExclusive : TExButtonLook::bsDown;
@@ -293,7 +292,7 @@ TImageList* TCustomExGraphicButton::CurrentList(bool* shifted) const
     if (Look() == TExButtonLook::bsDisabled)
         return lists_[kDisabled] ? lists_[kDisabled].Get() : normal;
     // The hot list stays while a press lasts, even with the pointer dragged out.
-    const bool hot = tracker_.Hot() || tracker_.Pressed();
+    const bool hot = PressState().Hot() || PressState().Pressed();
     TImageList* current = hot && lists_[kHot] ? lists_[kHot].Get() : normal;
     if (!Pressed())
         return current;
@@ -308,20 +307,8 @@ TImageList* TCustomExGraphicButton::CurrentList(bool* shifted) const
 }
 
 // ---------------------------------------------------------------------------
-// Mouse
+// Clicks (press tracking is TPressable's)
 // ---------------------------------------------------------------------------
-
-void TCustomExGraphicButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    TGraphicControl::MouseDown(button, shift, x, y);
-    tracker_.MouseDown(button, x, y);
-}
-
-void TCustomExGraphicButton::MouseMove(TShiftState shift, int x, int y)
-{
-    TGraphicControl::MouseMove(shift, x, y);
-    tracker_.MouseMove(x, y);
-}
 
 void TCustomExGraphicButton::ApplyLatching()
 {
@@ -335,44 +322,13 @@ void TCustomExGraphicButton::Click()
 {
     // The toolkit calls Click() for a release inside before MouseUp: the
     // press ends here, and a latching button changes before the click.
-    if (tracker_.Pressed()) {
-        tracker_.EndPress(true);
+    if (PressState().Pressed()) {
+        Tracker().EndPress(true);
         ApplyLatching();
     }
     if (TForm* form = ParentForm())
         form->SetModalResult(modalResult_);
     TGraphicControl::Click();
-    Invalidate();
-}
-
-void TCustomExGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    TGraphicControl::MouseUp(button, shift, x, y);
-    tracker_.MouseUp(button, x, y);
-}
-
-void TCustomExGraphicButton::MouseEnter()
-{
-    TGraphicControl::MouseEnter();
-    tracker_.MouseEnter();
-}
-
-void TCustomExGraphicButton::MouseLeave()
-{
-    TGraphicControl::MouseLeave();
-    tracker_.MouseLeave();
-}
-
-void TCustomExGraphicButton::CancelMode()
-{
-    TGraphicControl::CancelMode();
-    tracker_.CancelMode();
-}
-
-void TCustomExGraphicButton::EnabledChanged()
-{
-    TGraphicControl::EnabledChanged();
-    tracker_.EnabledChanged();
     Invalidate();
 }
 
@@ -383,7 +339,7 @@ void TCustomExGraphicButton::EnabledChanged()
 void TCustomExGraphicButton::PaintFrame(TCanvas& canvas, TExButtonLook look)
 {
     const bool pressed = look == TExButtonLook::bsDown || look == TExButtonLook::bsExclusive;
-    const bool over = tracker_.Hot();
+    const bool over = PressState().Hot();
     if (!showBorder_ || (flat_ && !over && !pressed))
         return;
     TEdgeShades shades;
@@ -487,7 +443,7 @@ void TCustomExGraphicButton::Paint(TCanvas& target)
     canvas.SetFont(Font());
 
     bool themed = false;
-    const bool over = tracker_.Hot();
+    const bool over = PressState().Hot();
     if (useXPThemes_ && showBorder_ && (!flat_ || over || pressed) && Parent() && Parent()->HandleAllocated()) {
         const int state = look == TExButtonLook::bsDisabled ? kThemePushDisabled
             : pressed                                       ? kThemePushPressed

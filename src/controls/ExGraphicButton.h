@@ -29,7 +29,7 @@ class TImageList;
 
 enum class TExButtonLook { bsUp, bsDisabled, bsDown, bsExclusive };
 
-class TCustomExGraphicButton : public TGraphicControl {
+class TCustomExGraphicButton : public TPressable<TGraphicControl> {
 public:
     explicit TCustomExGraphicButton(TComponent* owner = nullptr);
     const char* ClassName() const override { return "TCustomExGraphicButton"; }
@@ -90,8 +90,8 @@ public:
 
     // Derived state, for painting and for tests.
     TExButtonLook Look() const;
-    bool MouseOver() const { return tracker_.Hot(); }
-    bool Tracking() const { return tracker_.Pressed(); }
+    bool MouseOver() const { return PressState().Hot(); }
+    bool Tracking() const { return PressState().Pressed(); }
     // The list the image is drawn from now, and whether it is shifted by one
     // pixel right and down; nullptr in bitmap mode or without lists.
     TImageList* CurrentList(bool* shifted = nullptr) const;
@@ -103,13 +103,6 @@ public:
 
 protected:
     void Paint(TCanvas& target) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
-    void CancelMode() override;
-    void EnabledChanged() override;
 
 private:
     enum ListSlot { kNormal, kHot, kDown, kDisabled, kSlots };
@@ -150,8 +143,6 @@ private:
     bool allowAllUp_ = false;
     bool isSwitch_ = false;
     TModalResult modalResult_ = mrNone;
-
-    TPressTracker tracker_ { *this };
 };
 
 class TExGraphicButton : public TCustomExGraphicButton {
