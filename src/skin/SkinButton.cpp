@@ -29,9 +29,8 @@ bool IsBlank(const std::string& text)
 // TSkinCustomButton: properties
 
 TSkinCustomButton::TSkinCustomButton(TComponent* owner)
-    : TCustomControl(owner)
+    : TPressable(owner)
 {
-    tracker_.OnChange = [this] { Invalidate(); };
     SetTabStop(true);
     // The second press of a double click is a press like the first.
     SetAcceptsDoubleClicks(false);
@@ -63,7 +62,7 @@ void TSkinCustomButton::SetFocusedRectMargin(int value)
 
 void TSkinCustomButton::HandleCreated()
 {
-    TCustomControl::HandleCreated();
+    TPressable::HandleCreated();
     actingDefault_ = default_;
 }
 
@@ -111,7 +110,6 @@ void TSkinCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x,
 {
     if (button == TMouseButton::mbLeft) {
         looksEnded_ = false;
-        tracker_.MouseDown(button, x, y);
         StartRepeat();
         if (TabStop() && CanFocus()) {
             try {
@@ -122,39 +120,29 @@ void TSkinCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x,
         }
         Invalidate();
     }
-    TCustomControl::MouseDown(button, shift, x, y);
+    TPressable::MouseDown(button, shift, x, y);
 }
 
 void TSkinCustomButton::MouseMove(TShiftState shift, int x, int y)
 {
-    tracker_.MouseMove(x, y);
     // Outside during a press: back to normal at once; the repeat timer goes on.
     if (MouseCapture() && (x < 0 || y < 0 || x > Width() || y > Height()))
         EndLooks();
-    TCustomControl::MouseMove(shift, x, y);
-}
-
-void TSkinCustomButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    // A release inside has clicked already; this ends a release outside.
-    tracker_.MouseUp(button, x, y);
-    TCustomControl::MouseUp(button, shift, x, y);
+    TPressable::MouseMove(shift, x, y);
 }
 
 void TSkinCustomButton::MouseEnter()
 {
     looksEnded_ = false;
-    tracker_.MouseEnter();
-    TCustomControl::MouseEnter();
+    TPressable::MouseEnter();
 }
 
 void TSkinCustomButton::MouseLeave()
 {
     StopRepeat();
-    tracker_.MouseLeave();
-    tracker_.CancelMode();
+    TPressable::MouseLeave();
+    Tracker().CancelMode();
     SetKeyPressed(false);
-    TCustomControl::MouseLeave();
     if (OnMouseExit)
         OnMouseExit(this);
 }
@@ -162,16 +150,9 @@ void TSkinCustomButton::MouseLeave()
 void TSkinCustomButton::CancelMode()
 {
     StopRepeat();
-    tracker_.CancelMode();
+    TPressable::CancelMode();
     SetKeyPressed(false);
     EndLooks();
-    TCustomControl::CancelMode();
-}
-
-void TSkinCustomButton::EnabledChanged()
-{
-    tracker_.EnabledChanged();
-    TCustomControl::EnabledChanged();
 }
 
 void TSkinCustomButton::Click()
@@ -179,13 +160,13 @@ void TSkinCustomButton::Click()
     // The repeat ends with every click, also one whose pressed look a move outside had ended:
     // otherwise it would go on firing with the button up until the pointer left.
     StopRepeat();
-    if (tracker_.Pressed())
-        tracker_.EndPress(true);
+    if (PressState().Pressed())
+        Tracker().EndPress(true);
     SetKeyPressed(false);
     if (Parent())
         if (TForm* form = ParentForm())
             form->SetModalResult(modalResult_);
-    TCustomControl::Click();
+    TPressable::Click();
 }
 
 // ===========================================================================
@@ -195,13 +176,13 @@ void TSkinCustomButton::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     if ((key == VK_SPACE || key == VK_RETURN) && Focused() && Enabled())
         SetKeyPressed(true);
-    TCustomControl::KeyDown(key, shift);
+    TPressable::KeyDown(key, shift);
 }
 
 void TSkinCustomButton::KeyUp(std::uint16_t& key, TShiftState shift)
 {
     const bool release = (key == VK_SPACE || key == VK_RETURN) && Pressed();
-    TCustomControl::KeyUp(key, shift);
+    TPressable::KeyUp(key, shift);
     if (release)
         Click();
 }
@@ -213,7 +194,7 @@ bool TSkinCustomButton::DialogKey(std::uint16_t key, TShiftState shift)
         Click();
         return true;
     }
-    return TCustomControl::DialogKey(key, shift);
+    return TPressable::DialogKey(key, shift);
 }
 
 bool TSkinCustomButton::DialogChar(char ch, TShiftState shift)
@@ -235,21 +216,21 @@ void TSkinCustomButton::FocusChanged(TWinControl* focused)
         actingDefault_ = focused == this;
     else
         actingDefault_ = default_;
-    TCustomControl::FocusChanged(focused);
+    TPressable::FocusChanged(focused);
 }
 
 void TSkinCustomButton::DoEnter()
 {
-    tracker_.FocusChanged(true);
+    Tracker().FocusChanged(true);
     Invalidate();
-    TCustomControl::DoEnter();
+    TPressable::DoEnter();
 }
 
 void TSkinCustomButton::DoExit()
 {
-    tracker_.FocusChanged(false);
+    Tracker().FocusChanged(false);
     Invalidate();
-    TCustomControl::DoExit();
+    TPressable::DoExit();
 }
 
 LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -265,7 +246,7 @@ LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_SETTEXT: {
         // Text set on the window from outside becomes the caption.
-        LRESULT result = TCustomControl::WndProc(message, wParam, lParam);
+        LRESULT result = TPressable::WndProc(message, wParam, lParam);
         if (lParam)
             SetCaption(reinterpret_cast<const char*>(lParam));
         return result;
@@ -273,7 +254,7 @@ LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return TCustomControl::WndProc(message, wParam, lParam);
+    return TPressable::WndProc(message, wParam, lParam);
 }
 
 // ===========================================================================

@@ -29,7 +29,7 @@ namespace folvane {
 
 class TImageList;
 
-class TSkinCustomButton : public TCustomControl {
+class TSkinCustomButton : public TPressable<TCustomControl> {
 public:
     explicit TSkinCustomButton(TComponent* owner = nullptr);
     ~TSkinCustomButton() override;
@@ -47,8 +47,8 @@ public:
     void SetMouseContinuouslyDownInterval(int value) { repeatInterval_ = value; }
 
     // Drawing state: pressed by the mouse or by Space/Enter; hot while the pointer is over it.
-    bool Pressed() const { return keyPressed_ || (tracker_.Pressed() && !looksEnded_); }
-    bool Hot() const { return tracker_.Hot() && !looksEnded_; }
+    bool Pressed() const { return keyPressed_ || (PressState().Pressed() && !looksEnded_); }
+    bool Hot() const { return PressState().Hot() && !looksEnded_; }
     bool ActingDefault() const { return actingDefault_; }
     bool DrawTransparent() const { return drawTransparent_; }
     bool Repeating() const { return repeating_; }
@@ -70,11 +70,9 @@ protected:
     void HandleCreated() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseEnter() override;
     void MouseLeave() override;
     void CancelMode() override;
-    void EnabledChanged() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void KeyUp(std::uint16_t& key, TShiftState shift) override;
     void DoEnter() override;
@@ -87,7 +85,6 @@ private:
     void StartRepeat();
     void StopRepeat();
 
-    TPressTracker tracker_ { *this };
     bool keyPressed_ = false;
     bool looksEnded_ = false;
     bool actingDefault_ = false;
