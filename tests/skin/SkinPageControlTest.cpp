@@ -2,7 +2,7 @@
 // in two slices, a line 3 high, scroll buttons 16 x 16): loading in stored
 // order, the event order of clicks and code changes, the tab rules as
 // painted, scrolling, hiding and removing pages.
-#include "skin/SkinFormTest.h"
+#include "skin/SkinControlFixture.h"
 #include "toolkit/ToolkitTestSupport.h"
 
 #include "skin/SkinPageControl.h"
@@ -31,7 +31,7 @@ void Click(TWinControl& control, int x, int y)
     SendMessageA(control.Handle(), WM_LBUTTONUP, 0, at);
 }
 
-class SkinPageControlTest : public testing::SkinFormTest {
+class SkinPageControlTest : public testing::SkinControlFixture {
 protected:
     // The main window's way: "Pages" names the order, the pages arrive in
     // another, ActivePage comes with the references at the end.

@@ -2,7 +2,7 @@
 // 26-pixel bar of 0x00CED3D6, selection 0x00EFD3C6 framed 0x00C66931):
 // items measured and drawn through WM_MEASUREITEM and WM_DRAWITEM into
 // memory bitmaps, the style rules, and a real menu chosen from by keys.
-#include "skin/SkinFormTest.h"
+#include "skin/SkinControlFixture.h"
 #include "toolkit/ToolkitTestSupport.h"
 
 #include "skin/SkinPopupMenu.h"
@@ -37,7 +37,7 @@ bool AnyPixel(const TBitmap& picture, const RECT& area, TColor colour)
     return false;
 }
 
-class SkinPopupMenuTest : public testing::SkinFormTest {
+class SkinPopupMenuTest : public testing::SkinControlFixture {
 protected:
     void SetUp() override
     {

@@ -16,7 +16,7 @@
 
 namespace folvane::testing {
 
-class SkinFormTest : public ::testing::Test {
+class SkinControlFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
