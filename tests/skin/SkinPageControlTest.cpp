@@ -208,8 +208,15 @@ TEST_F(SkinPageControlTest, ManyTabsOverflowScrollAndRevealTheActiveOne)
     for (int i = 0; i < first + 2; ++i)
         Click(pc->Strip(), left, y);
     EXPECT_EQ(pc->Strip().FirstShown(), 0);
-    pc->Strip().Repaint();
     EXPECT_EQ(pc->ActivePage(), extra.back()); // scrolling chose nothing
+    // The pointer over a button, tested when painting, makes it hot.
+    const POINT over = pc->Strip().ClientToScreen(POINT { right, y });
+    SetCursorPos(over.x, over.y);
+    pc->Strip().Repaint();
+    EXPECT_EQ(pc->Strip().ScrollHover(), 1);
+    SetCursorPos(0, 300);
+    pc->Strip().Repaint();
+    EXPECT_EQ(pc->Strip().ScrollHover(), 0);
 
     // Choosing a page beyond the last tab drawn scrolls it into view.
     pc->SetActivePage(extra[4]);
