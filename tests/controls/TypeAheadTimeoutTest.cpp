@@ -67,12 +67,6 @@ TEST(ControlsTypeAheadTimeout, EndsAtTheFirstStepWithoutASearch)
     EXPECT_TRUE(timeout.Ended(run));
     EXPECT_FALSE(timeout.Running());
     EXPECT_FALSE(timeout.Ended(run));
-
-    // The next search starts a new run.
-    EXPECT_FALSE(timeout.Arm(inbox.Notice()));
-    EXPECT_EQ(timeout.CurrentRun(), 2u);
-    EXPECT_EQ(inbox.Next(5000ms), 2u);
-    EXPECT_TRUE(timeout.Ended(2));
 }
 
 TEST(ControlsTypeAheadTimeout, SearchAfterTheEndButBeforeItsNoticeIsStale)
