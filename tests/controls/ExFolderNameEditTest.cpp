@@ -103,7 +103,8 @@ private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
         HWND dialog = FindWindowW(nullptr, kCaption);
-        if (dialog && script_) {
+        // The dialog shows once its first messages are handled.
+        if (dialog && IsWindowVisible(dialog) && script_) {
             auto script = std::move(script_);
             script_ = nullptr;
             script(dialog);
