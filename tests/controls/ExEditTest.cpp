@@ -3,6 +3,7 @@
 // scrolling), keys and clipboard round trips, read-only refusals, the context
 // menu's greying and the button shortcuts.
 #include "ControlsTestSupport.h"
+#include "HeldKeys.h"
 
 #include "controls/ExButtonEdit.h"
 #include "controls/UnicodeClipboard.h"
@@ -10,46 +11,19 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 namespace folvane {
 namespace {
 
+using testing::HeldKeys;
 using testing::Snapshot;
 
 const TColor kFieldColor = MakeColor(0xDE, 0xE7, 0xEF);
 const TColor kSelect = MakeColor(0, 0, 200);
 const TColor kSelectText = MakeColor(255, 255, 0);
 
-// Holds modifier keys down for the thread while in scope, as the key
-// messages' handlers read them.
-class HeldKeys {
-public:
-    HeldKeys(std::initializer_list<int> keys)
-    {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        for (int key : keys)
-            state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
-
-private:
-    BYTE saved_[256];
-};
-
-void Key(HWND window, WPARAM key, bool alt = false)
+void Key(HWND window, WPARAM key)
 {
-    if (!alt) {
-        SendMessageA(window, WM_KEYDOWN, key, 0);
-        return;
-    }
-    HeldKeys held { VK_MENU };
-    SendMessageA(window, WM_SYSKEYDOWN, key, 1 << 29);
+    SendMessageA(window, WM_KEYDOWN, key, 0);
 }
 
 void Type(HWND window, const char* text)
@@ -296,17 +270,17 @@ TEST_F(ControlsExEdit, ReadOnlyRefusesTypingAndGreysPaste)
 TEST_F(ControlsExEdit, ShortcutClicksVisibleEnabledButtonOnly)
 {
     edit->SetFocus();
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     Key(edit->Handle(), VK_DOWN); // without Alt
     EXPECT_EQ(clicks, 1);
     edit->SetEnabled(false);
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(edit->Button()->Look(), TExButtonLook::bsDisabled);
     edit->SetEnabled(true);
     edit->SetButtonVisible(false);
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(edit->TextArea().right, 433); // the text takes the button's place
 

@@ -3,6 +3,7 @@
 // finds the dialog by its caption while it runs modally, looks at it, selects
 // folders the test made and presses OK or Cancel.
 #include "ControlsTestSupport.h"
+#include "HeldKeys.h"
 
 #include "controls/ExFolderNameEdit.h"
 #include "toolkit/Form.h"
@@ -122,17 +123,6 @@ private:
     static inline UINT_PTR timer_ = 0;
 };
 
-void AltDown(HWND window)
-{
-    BYTE saved[256], state[256];
-    GetKeyboardState(saved);
-    std::copy(std::begin(saved), std::end(saved), state);
-    state[VK_MENU] = 0x80;
-    SetKeyboardState(state);
-    SendMessageA(window, WM_SYSKEYDOWN, VK_DOWN, 1 << 29);
-    SetKeyboardState(saved);
-}
-
 class ControlsExFolderNameEdit : public testing::WindowsTest {
 protected:
     static void SetUpTestSuite()
@@ -202,7 +192,7 @@ TEST_F(ControlsExFolderNameEdit, FirstBrowseEmptySecondOpensOnTheChoice)
             Select(dialog, kPick);
             Press(dialog, IDOK);
         });
-        AltDown(edit->Handle());
+        testing::SendAltDown(edit->Handle());
     }
     ASSERT_TRUE(first.found);
     EXPECT_EQ(first.caption, kCaption);
@@ -216,7 +206,7 @@ TEST_F(ControlsExFolderNameEdit, FirstBrowseEmptySecondOpensOnTheChoice)
     DialogView second;
     {
         DialogScript script([&](HWND dialog) { second = Look(dialog); });
-        AltDown(edit->Handle());
+        testing::SendAltDown(edit->Handle());
     }
     ASSERT_TRUE(second.found);
     EXPECT_EQ(second.selected, L"pick");
@@ -267,7 +257,7 @@ TEST_F(ControlsExFolderNameEdit, DisabledOrReadOnlyBoxRefusesTheUser)
     SendMessageA(edit->Handle(), WM_CHAR, 'x', 0);
     EXPECT_EQ(edit->Text(), L"C:\\FSX");
     edit->SetEnabled(false);
-    AltDown(edit->Handle());
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(opened, 0);
     edit->SetEnabled(true);
 }
