@@ -188,6 +188,46 @@ TEST_F(ControlsExEdit, LineAlignmentSelectionAndScrolling)
     EXPECT_EQ(edit->ScrollOffset(), 0);
 }
 
+TEST_F(ControlsExEdit, MouseClickDragAndDoubleClickSelect)
+{
+    edit->SetText(L"C:\\Flight Simulator X");
+    const auto xOf = [this](int position) {
+        edit->SetSelection(position, 0);
+        return edit->CaretX();
+    };
+    const int x3 = xOf(3), x9 = xOf(9), x12 = xOf(12);
+    HWND window = edit->Handle();
+    testing::SendMouse(window, WM_LBUTTONDOWN, x3 + 1, 8, MK_LBUTTON);
+    EXPECT_TRUE(edit->Focused());
+    testing::SendMouse(window, WM_MOUSEMOVE, x9 - 1, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x9 - 1, 8);
+    EXPECT_EQ(edit->SelText(), L"Flight");
+    testing::SendMouse(window, WM_MOUSEMOVE, 5, 8); // no button: no selecting
+    EXPECT_EQ(edit->SelText(), L"Flight");
+    testing::SendMouse(window, WM_LBUTTONDOWN, x12, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x12, 8);
+    testing::SendMouse(window, WM_LBUTTONDBLCLK, x12, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x12, 8);
+    EXPECT_EQ(edit->SelText(), L"Simulator");
+
+    // Blended selection: neither the fill nor the field colour under it.
+    edit->SetHighlightAlphaLevel(128);
+    TBitmap picture;
+    Snapshot(*edit, picture);
+    const TColor blended = picture.Pixel(x12 + 1, 4);
+    EXPECT_NE(blended, kSelect);
+    EXPECT_NE(blended, kFieldColor);
+    EXPECT_GT(ColorBlue(blended), 100);
+    // A disabled box keeps its colour unless asked for the disabled ones.
+    edit->SetEnabled(false);
+    Snapshot(*edit, picture);
+    EXPECT_EQ(picture.Pixel(400, 2), kFieldColor);
+    edit->SetUseDisabledColors(true);
+    edit->SetDisabledColor(clRed);
+    Snapshot(*edit, picture);
+    EXPECT_EQ(picture.Pixel(400, 2), clRed);
+}
+
 TEST_F(ControlsExEdit, KeysClipboardAndUndo)
 {
     edit->SetReadOnly(false);

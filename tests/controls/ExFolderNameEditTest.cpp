@@ -238,17 +238,24 @@ TEST_F(ControlsExFolderNameEdit, CancelAfterClickingThroughKeepsTheText)
 TEST_F(ControlsExFolderNameEdit, DriveRootKeepsItsBackslashAndUnknownTextOpensAtTheRoot)
 {
     edit->SetText(L"Q:\\no such\\folder");
+    edit->Dialog()->SetPosition(TFolderDialogPosition::fdpScreenCenter);
     DialogView view;
+    RECT placed {};
     {
         DialogScript script([&](HWND dialog) {
             view = Look(dialog);
+            GetWindowRect(dialog, &placed);
             Select(dialog, L"C:\\");
             Press(dialog, IDOK);
         });
         EXPECT_TRUE(edit->Browse());
     }
     EXPECT_TRUE(view.found);
+    EXPECT_EQ(view.selected, L"");
     EXPECT_EQ(edit->Text(), L"C:\\");
+    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+    const int width = placed.right - placed.left;
+    EXPECT_EQ(placed.left, std::max(0, (screenWidth - width) / 2));
 }
 
 TEST_F(ControlsExFolderNameEdit, DisabledOrReadOnlyBoxRefusesTheUser)
