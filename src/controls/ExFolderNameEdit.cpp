@@ -29,9 +29,10 @@ void TExFolderNameEdit::LoadDefaultGlyph()
 
 void TExFolderNameEdit::Loaded()
 {
-    TCustomExButtonEdit::Loaded();
+    // Before the button edit lays out, so that the glyph counts.
     if (ButtonGlyph().Empty())
         LoadDefaultGlyph();
+    TCustomExButtonEdit::Loaded();
 }
 
 void TExFolderNameEdit::ButtonClick()

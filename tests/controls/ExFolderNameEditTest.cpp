@@ -7,6 +7,7 @@
 
 #include "controls/ExFolderNameEdit.h"
 #include "toolkit/Form.h"
+#include "toolkit/LoadingScope.h"
 
 #include <gtest/gtest.h>
 
@@ -176,11 +177,24 @@ TEST_F(ControlsExFolderNameEdit, DefaultsOfTheFolderEdit)
     EXPECT_EQ(edit->ButtonGlyph().Width(), 13);
     EXPECT_EQ(edit->ButtonGlyph().Height(), 11);
     EXPECT_EQ(edit->Dialog()->Owner(), edit);
-    // An emptied glyph comes back after loading.
-    TBitmap empty;
-    edit->SetButtonGlyph(empty);
-    edit->Loaded();
-    EXPECT_EQ(edit->ButtonGlyph().Width(), 13);
+    EXPECT_EQ(edit->Button()->Left(), 413);
+
+    // Built as a layout is loaded, with an emptied glyph: it comes back,
+    // and the buttons are laid out once loading ends.
+    TExFolderNameEdit* loaded = nullptr;
+    {
+        TLoadingScope scope;
+        loaded = new TExFolderNameEdit(form);
+        loaded->SetParent(form);
+        loaded->SetAutoSize(false);
+        loaded->SetBounds(8, 30, 437, 21);
+        loaded->SetButtonWidth(20);
+        loaded->SetButtonGlyph(TBitmap());
+    }
+    EXPECT_EQ(loaded->ButtonGlyph().Width(), 13);
+    EXPECT_EQ(loaded->Button()->Left(), 413);
+    EXPECT_EQ(loaded->Button()->Width(), 20);
+    delete loaded;
 }
 
 TEST_F(ControlsExFolderNameEdit, FirstBrowseEmptySecondOpensOnTheChoice)
