@@ -8,6 +8,7 @@
 #include "controls/ExFolderNameEdit.h"
 #include "toolkit/Form.h"
 #include "toolkit/LoadingScope.h"
+#include "toolkit/graphics/TextConvert.h"
 
 #include <gtest/gtest.h>
 
@@ -72,9 +73,28 @@ DialogView Look(HWND dialog)
     return view;
 }
 
-void Select(HWND dialog, const wchar_t* path)
+void PumpMessages()
 {
-    SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path));
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+// Selects `path` in the dialog and waits until the component has it: a busy
+// tree may still be settling on its own first selection.
+void Select(HWND dialog, const wchar_t* path, const TExFolderDialog& component)
+{
+    const std::string wanted = WideToAnsi(path);
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        PumpMessages();
+        SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path));
+        PumpMessages();
+        if (component.Folder() == wanted)
+            return;
+        Sleep(20);
+    }
 }
 
 void Press(HWND dialog, int id)
@@ -109,6 +129,7 @@ private:
         if (dialog && IsWindowVisible(dialog) && script_) {
             auto script = std::move(script_);
             script_ = nullptr;
+            PumpMessages(); // what the dialog queued for itself comes first
             script(dialog);
             // A dialog that was ended is hidden until its loop returns.
             if (IsWindowVisible(dialog))
@@ -203,7 +224,7 @@ TEST_F(ControlsExFolderNameEdit, FirstBrowseEmptySecondOpensOnTheChoice)
     {
         DialogScript script([&](HWND dialog) {
             first = Look(dialog);
-            Select(dialog, kPick);
+            Select(dialog, kPick, *edit->Dialog());
             Press(dialog, IDOK);
         });
         testing::SendAltDown(edit->Handle());
@@ -235,8 +256,8 @@ TEST_F(ControlsExFolderNameEdit, CancelAfterClickingThroughKeepsTheText)
     std::string during;
     {
         DialogScript script([&](HWND dialog) {
-            Select(dialog, kInner);
-            Select(dialog, kBase);
+            Select(dialog, kInner, *edit->Dialog());
+            Select(dialog, kBase, *edit->Dialog());
             during = edit->Dialog()->Folder();
             Press(dialog, IDCANCEL);
         });
@@ -259,7 +280,7 @@ TEST_F(ControlsExFolderNameEdit, DriveRootKeepsItsBackslashAndUnknownTextOpensAt
         DialogScript script([&](HWND dialog) {
             view = Look(dialog);
             GetWindowRect(dialog, &placed);
-            Select(dialog, L"C:\\");
+            Select(dialog, L"C:\\", *edit->Dialog());
             Press(dialog, IDOK);
         });
         EXPECT_TRUE(edit->Browse());
