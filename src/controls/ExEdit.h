@@ -16,28 +16,11 @@
 #include "controls/EditGeometry.h"
 #include "controls/EditModel.h"
 #include "controls/ExButtonControl.h"
+#include "controls/ExEditFrame.h"
 
 #include <string>
 
 namespace folvane {
-
-enum class TFlatBorderType {
-    fbtFlat,
-    fbtSunken,
-    fbtSunkenInner,
-    fbtSunkenOuter,
-    fbtRaised,
-    fbtRaisedInner,
-    fbtRaisedOuter,
-    fbtBump,
-    fbtBigBump,
-    fbtEtched,
-    fbtFramed,
-    fbtLine,
-    fbtLineBorder,
-    fbtNone,
-    fbtColorLineBorder
-};
 
 // Identifiers of the context menu's commands (the platform edit's own).
 enum TEditMenuCommand : UINT {
@@ -198,8 +181,7 @@ private:
     void PlaceCaret();
     void FrameChanged(bool recreate);
     static void DrawRun(TCanvas& canvas, int x, int baseline, const Line& line, std::size_t from, std::size_t to);
-    void PaintFrame(HDC dc, const RECT& window);
-    void PaintFlatFrame(HDC dc, const RECT& window);
+    EditFrameLook FrameLook() const;
     void RunMenuCommand(UINT command);
     template <typename T> void Store(T& field, T value);
 
