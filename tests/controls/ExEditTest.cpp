@@ -337,5 +337,30 @@ TEST_F(ControlsExEdit, ShortcutClicksVisibleEnabledButtonOnly)
     EXPECT_EQ(altClicks, 1);
 }
 
+class DropButton : public TExEditBtn {
+public:
+    using TExEditBtn::TExEditBtn;
+    const char* ClassName() const override { return "DropButton"; }
+};
+
+class DropEdit : public TCustomExButtonEdit {
+public:
+    explicit DropEdit(TComponent* owner)
+        : TCustomExButtonEdit(owner, [](TComponent* box) { return new DropButton(box); })
+    {
+    }
+};
+
+TEST_F(ControlsExEdit, SubclassSuppliesItsMainButton)
+{
+    DropEdit drop(form);
+    drop.SetParent(form);
+    drop.SetBounds(8, 40, 100, 21);
+    drop.HandleNeeded();
+    EXPECT_STREQ(drop.Button()->ClassName(), "DropButton");
+    EXPECT_EQ(drop.Button()->Parent(), &drop);
+    EXPECT_EQ(drop.Button()->Left(), drop.ClientWidth() - 15);
+}
+
 } // namespace
 } // namespace folvane
