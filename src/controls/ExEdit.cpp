@@ -2,6 +2,7 @@
 #include "controls/ExEdit.h"
 
 #include "controls/UnicodeClipboard.h"
+#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
@@ -375,9 +376,36 @@ void TCustomExEdit::CreateParams(TCreateParams& params)
     params.WinClassName = "TCustomExEdit";
 }
 
+// The toolkit's windows are ANSI windows, which receive typed characters in
+// the ANSI code page. Routed through this Unicode procedure first, the box
+// receives them as UTF-16: ASCII goes on to the toolkit's key handling
+// unchanged, anything else is inserted here.
+LRESULT CALLBACK TCustomExEdit::UnicodeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = dynamic_cast<TCustomExEdit*>(TWinControl::FromHandle(window));
+    const WNDPROC next = self ? self->ansiProc_ : &TWinControl::StandardWndProc;
+    if (self && message == WM_CHAR && wParam >= 0x80 && wParam <= 0xFFFF) {
+        try {
+            self->TypeCharacter(static_cast<wchar_t>(wParam));
+        } catch (...) {
+            Application().HandleException(std::current_exception());
+        }
+        return 0;
+    }
+    return CallWindowProcW(next, window, message, wParam, lParam);
+}
+
+void TCustomExEdit::TypeCharacter(wchar_t ch)
+{
+    if (model_.Insert(std::wstring(1, ch), true))
+        UserChanged();
+}
+
 void TCustomExEdit::HandleCreated()
 {
     TExThemedControl::HandleCreated();
+    ansiProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(ExistingHandle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCustomExEdit::UnicodeProc)));
     // The frame's widths apply from the start.
     SetWindowPos(ExistingHandle(), nullptr, 0, 0, 0, 0,
         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -608,8 +636,8 @@ void TCustomExEdit::KeyPress(char& key)
     // Control characters (Enter, Backspace, Ctrl+letters) are keys, not text.
     if (ch >= 0x20 && ch != 0x7F) {
         const std::wstring typed = AnsiToWide(std::string_view(&key, 1));
-        if (model_.Insert(typed, true))
-            UserChanged();
+        if (typed.size() == 1)
+            TypeCharacter(typed[0]);
     }
     key = 0;
 }

@@ -184,6 +184,8 @@ private:
     EditFrameLook FrameLook() const;
     void RunMenuCommand(UINT command);
     template <typename T> void Store(T& field, T value);
+    void TypeCharacter(wchar_t ch);
+    static LRESULT CALLBACK UnicodeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     EditModel model_;
     EditFrame frame_;
@@ -209,6 +211,7 @@ private:
     TColor hideSelectText_ = clBtnShadow;
     int alphaLevel_ = 255;
 
+    WNDPROC ansiProc_ = nullptr;
     int scroll_ = 0;
     bool selecting_ = false;
     bool hasCaret_ = false;

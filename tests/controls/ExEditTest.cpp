@@ -235,6 +235,10 @@ TEST_F(ControlsExEdit, KeysClipboardAndUndo)
     Type(edit->Handle(), "C:\\FSX\r");
     EXPECT_EQ(edit->Text(), L"C:\\FSX"); // Enter is not text
     EXPECT_EQ(changes, 6);
+    // Characters outside the code page arrive whole.
+    SendMessageW(edit->Handle(), WM_CHAR, 0x263A, 0);
+    EXPECT_EQ(edit->Text(), L"C:\\FSX\x263A");
+    Key(edit->Handle(), VK_BACK);
     EXPECT_TRUE(edit->Modified());
     {
         HeldKeys ctrlShift { VK_CONTROL, VK_SHIFT };
