@@ -26,10 +26,15 @@ TExEditBtn::TExEditBtn(TComponent* owner)
 }
 
 TCustomExButtonEdit::TCustomExButtonEdit(TComponent* owner)
+    : TCustomExButtonEdit(owner, [](TComponent* box) { return new TExEditBtn(box); })
+{
+}
+
+TCustomExButtonEdit::TCustomExButtonEdit(TComponent* owner, const TEditButtonFactory& makeMainButton)
     : TCustomExEdit(owner)
 {
     // Owned by the box itself, so that they go with it whoever owns the box.
-    button_ = new TExEditBtn(this);
+    button_ = makeMainButton(this);
     button_->SetParent(this);
     button_->OnClick = [this](TComponent*) { ButtonClick(); };
     altButton_ = new TExEditBtn(this);
@@ -163,15 +168,30 @@ void TCustomExButtonEdit::UpdateLayout()
     Invalidate();
 }
 
-void TCustomExButtonEdit::HandleCreated()
+void TCustomExButtonEdit::WidenForGlyph()
 {
-    TCustomExEdit::HandleCreated();
     const TBitmap& glyph = button_->Glyph();
     const int glyphWidth = glyph.Empty() ? 0 : glyph.Width() / button_->NumGlyphs();
     const int width = MainButtonPixels();
     const int widened = WidenedButtonWidth(width, glyphWidth, ClientHeight());
     if (widened != width)
         widened_ = widened;
+}
+
+void TCustomExButtonEdit::HandleCreated()
+{
+    TCustomExEdit::HandleCreated();
+    WidenForGlyph();
+    UpdateLayout();
+}
+
+// A window made while loading saw neither the stored glyph nor a layout.
+void TCustomExButtonEdit::Loaded()
+{
+    TCustomExEdit::Loaded();
+    if (!HandleAllocated())
+        return;
+    WidenForGlyph();
     UpdateLayout();
 }
 

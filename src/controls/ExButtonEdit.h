@@ -13,6 +13,8 @@
 #include "controls/ExEdit.h"
 #include "controls/ExGraphicButton.h"
 
+#include <functional>
+
 namespace folvane {
 
 class TExEditBtn : public TCustomExGraphicButton {
@@ -20,6 +22,9 @@ public:
     explicit TExEditBtn(TComponent* owner = nullptr);
     const char* ClassName() const override { return "TExEditBtn"; }
 };
+
+// Makes the main button of a box (its owner and parent-to-be).
+using TEditButtonFactory = std::function<TExEditBtn*(TComponent* box)>;
 
 enum class TAltButtonPosition { apLeft, apRight };
 
@@ -77,8 +82,13 @@ public:
     // The layout for the current client size (client coordinates).
     ButtonEditLayout Layout() const;
     RECT TextArea() const override;
+    void Loaded() override;
 
 protected:
+    // For a box whose main button is of a class of its own (derived from
+    // TExEditBtn): `makeMainButton` creates it during construction.
+    TCustomExButtonEdit(TComponent* owner, const TEditButtonFactory& makeMainButton);
+
     // Run by a click of the button or its shortcut; raise the events.
     virtual void ButtonClick();
     virtual void AltButtonClick();
@@ -93,6 +103,8 @@ protected:
 
 private:
     int MainButtonPixels() const;
+    // Makes the main button as wide as the client height when its glyph does not fit.
+    void WidenForGlyph();
     // Clicks `button` when the shortcut matches and it can be clicked.
     static bool ClickByShortcut(TExEditBtn* button, TShortCut shortcut, TShortCut pressed);
 

@@ -3,6 +3,7 @@
 // scrolling), keys and clipboard round trips, read-only refusals, the context
 // menu's greying and the button shortcuts.
 #include "ControlsTestSupport.h"
+#include "HeldKeys.h"
 
 #include "controls/ExButtonEdit.h"
 #include "controls/UnicodeClipboard.h"
@@ -10,46 +11,19 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 namespace folvane {
 namespace {
 
+using testing::HeldKeys;
 using testing::Snapshot;
 
 const TColor kFieldColor = MakeColor(0xDE, 0xE7, 0xEF);
 const TColor kSelect = MakeColor(0, 0, 200);
 const TColor kSelectText = MakeColor(255, 255, 0);
 
-// Holds modifier keys down for the thread while in scope, as the key
-// messages' handlers read them.
-class HeldKeys {
-public:
-    HeldKeys(std::initializer_list<int> keys)
-    {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        for (int key : keys)
-            state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
-
-private:
-    BYTE saved_[256];
-};
-
-void Key(HWND window, WPARAM key, bool alt = false)
+void Key(HWND window, WPARAM key)
 {
-    if (!alt) {
-        SendMessageA(window, WM_KEYDOWN, key, 0);
-        return;
-    }
-    HeldKeys held { VK_MENU };
-    SendMessageA(window, WM_SYSKEYDOWN, key, 1 << 29);
+    SendMessageA(window, WM_KEYDOWN, key, 0);
 }
 
 void Type(HWND window, const char* text)
@@ -214,6 +188,46 @@ TEST_F(ControlsExEdit, LineAlignmentSelectionAndScrolling)
     EXPECT_EQ(edit->ScrollOffset(), 0);
 }
 
+TEST_F(ControlsExEdit, MouseClickDragAndDoubleClickSelect)
+{
+    edit->SetText(L"C:\\Flight Simulator X");
+    const auto xOf = [this](int position) {
+        edit->SetSelection(position, 0);
+        return edit->CaretX();
+    };
+    const int x3 = xOf(3), x9 = xOf(9), x12 = xOf(12);
+    HWND window = edit->Handle();
+    testing::SendMouse(window, WM_LBUTTONDOWN, x3 + 1, 8, MK_LBUTTON);
+    EXPECT_TRUE(edit->Focused());
+    testing::SendMouse(window, WM_MOUSEMOVE, x9 - 1, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x9 - 1, 8);
+    EXPECT_EQ(edit->SelText(), L"Flight");
+    testing::SendMouse(window, WM_MOUSEMOVE, 5, 8); // no button: no selecting
+    EXPECT_EQ(edit->SelText(), L"Flight");
+    testing::SendMouse(window, WM_LBUTTONDOWN, x12, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x12, 8);
+    testing::SendMouse(window, WM_LBUTTONDBLCLK, x12, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x12, 8);
+    EXPECT_EQ(edit->SelText(), L"Simulator");
+
+    // Blended selection: neither the fill nor the field colour under it.
+    edit->SetHighlightAlphaLevel(128);
+    TBitmap picture;
+    Snapshot(*edit, picture);
+    const TColor blended = picture.Pixel(x12 + 1, 4);
+    EXPECT_NE(blended, kSelect);
+    EXPECT_NE(blended, kFieldColor);
+    EXPECT_GT(ColorBlue(blended), 100);
+    // A disabled box keeps its colour unless asked for the disabled ones.
+    edit->SetEnabled(false);
+    Snapshot(*edit, picture);
+    EXPECT_EQ(picture.Pixel(400, 2), kFieldColor);
+    edit->SetUseDisabledColors(true);
+    edit->SetDisabledColor(clRed);
+    Snapshot(*edit, picture);
+    EXPECT_EQ(picture.Pixel(400, 2), clRed);
+}
+
 TEST_F(ControlsExEdit, KeysClipboardAndUndo)
 {
     edit->SetReadOnly(false);
@@ -221,6 +235,10 @@ TEST_F(ControlsExEdit, KeysClipboardAndUndo)
     Type(edit->Handle(), "C:\\FSX\r");
     EXPECT_EQ(edit->Text(), L"C:\\FSX"); // Enter is not text
     EXPECT_EQ(changes, 6);
+    // Characters outside the code page arrive whole.
+    SendMessageW(edit->Handle(), WM_CHAR, 0x263A, 0);
+    EXPECT_EQ(edit->Text(), L"C:\\FSX\x263A");
+    Key(edit->Handle(), VK_BACK);
     EXPECT_TRUE(edit->Modified());
     {
         HeldKeys ctrlShift { VK_CONTROL, VK_SHIFT };
@@ -296,17 +314,17 @@ TEST_F(ControlsExEdit, ReadOnlyRefusesTypingAndGreysPaste)
 TEST_F(ControlsExEdit, ShortcutClicksVisibleEnabledButtonOnly)
 {
     edit->SetFocus();
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     Key(edit->Handle(), VK_DOWN); // without Alt
     EXPECT_EQ(clicks, 1);
     edit->SetEnabled(false);
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(edit->Button()->Look(), TExButtonLook::bsDisabled);
     edit->SetEnabled(true);
     edit->SetButtonVisible(false);
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(edit->TextArea().right, 433); // the text takes the button's place
 
@@ -321,6 +339,31 @@ TEST_F(ControlsExEdit, ShortcutClicksVisibleEnabledButtonOnly)
     Key(edit->Handle(), VK_F4);
     Key(edit->Handle(), 0);
     EXPECT_EQ(altClicks, 1);
+}
+
+class DropButton : public TExEditBtn {
+public:
+    using TExEditBtn::TExEditBtn;
+    const char* ClassName() const override { return "DropButton"; }
+};
+
+class DropEdit : public TCustomExButtonEdit {
+public:
+    explicit DropEdit(TComponent* owner)
+        : TCustomExButtonEdit(owner, [](TComponent* box) { return new DropButton(box); })
+    {
+    }
+};
+
+TEST_F(ControlsExEdit, SubclassSuppliesItsMainButton)
+{
+    DropEdit drop(form);
+    drop.SetParent(form);
+    drop.SetBounds(8, 40, 100, 21);
+    drop.HandleNeeded();
+    EXPECT_STREQ(drop.Button()->ClassName(), "DropButton");
+    EXPECT_EQ(drop.Button()->Parent(), &drop);
+    EXPECT_EQ(drop.Button()->Left(), drop.ClientWidth() - 15);
 }
 
 } // namespace
