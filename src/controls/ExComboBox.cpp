@@ -45,6 +45,17 @@ wchar_t TranslateKey(std::uint16_t key)
 } // namespace
 
 // ---------------------------------------------------------------------------
+// TExComboButton
+// ---------------------------------------------------------------------------
+
+TExComboButton::TExComboButton(TComponent* owner)
+    : TExEditBtn(owner)
+{
+    // Down while the list is open; the combo sets and clears it.
+    SetIsSwitch(true);
+}
+
+// ---------------------------------------------------------------------------
 // TExComboListBox
 // ---------------------------------------------------------------------------
 
@@ -286,12 +297,10 @@ LRESULT TExComboPopup::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 // ---------------------------------------------------------------------------
 
 TCustomExComboBox::TCustomExComboBox(TComponent* owner)
-    : TCustomExButtonEdit(owner)
+    : TCustomExButtonEdit(owner, [](TComponent* box) { return new TExComboButton(box); })
     , search_(SystemUpper)
 {
-    // Down while the list is open; the combo sets and clears it.
-    button_ = Button();
-    button_->SetIsSwitch(true);
+    button_ = static_cast<TExComboButton*>(Button());
     // The list goes onto the pop-up when that is first needed: a form made
     // now, before the combo's own form is up, could become the main form.
     list_ = new TExComboListBox(*this, this);

@@ -340,6 +340,7 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
     EXPECT_LE(firstInk, 21);
 
     // The arrow glyph: the triangle in the button-text colour on white.
+    EXPECT_STREQ(combo->Button()->ClassName(), "TExComboButton");
     TBitmap& glyph = combo->Button()->Glyph();
     ASSERT_EQ(glyph.Width(), 9);
     EXPECT_EQ(glyph.Pixel(0, 4), clWhite);
