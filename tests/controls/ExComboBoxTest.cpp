@@ -299,7 +299,7 @@ TEST_F(ControlsExComboBox, TypedTextSearchesAndIsForgottenAfterAPause)
     EXPECT_EQ(combo->SearchText(), L"");
     Press({ 'C' });
     EXPECT_EQ(combo->SearchText(), L"c");
-    Pump(1100); // more than two timeout steps
+    Pump(1500); // more than two timeout steps
     EXPECT_EQ(combo->SearchText(), L"");
     Press({ 'A' });
     EXPECT_EQ(combo->ItemIndex(), 0);
