@@ -29,8 +29,7 @@ TExCheckItem::TExCheckItem(TComponent* owner)
     SetColor(clBtnFace);
     Font().SetColor(clBtnText);
     // The press tracker remembers who held the capture before, so the toolkit
-    // must not capture first;
-    // a fast second click is a click of its own.
+    // must not capture first; a fast second click is a click of its own.
     SetCapturesMouse(false);
     SetAcceptsDoubleClicks(false);
     images_.OnChange = [this] { ImagesChanged(); };
