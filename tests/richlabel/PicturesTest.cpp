@@ -1,18 +1,13 @@
 // Pictures under Wine: the OLE-decoded markup picture with its GIF frames and addresses, the
 // picture store and cache, and the GDI+ encoded picture with the reflection built from it.
 #include "RichLabelTestUtil.h"
-#include "richlabel/GdiPlus.h"
 #include "richlabel/PictureStore.h"
 #include "richlabel/ReflectionImage.h"
 #include "support/Snapshot.h"
-#include "toolkit/Application.h"
-#include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace folvane {
 namespace {
@@ -269,33 +264,6 @@ TEST(richlabel_ReflectionImage, DoubleClicksOnly)
     EXPECT_EQ(image.VersionNumber(), 0x01000000u);
     EXPECT_EQ(image.Reflection(), 160);
     EXPECT_EQ(image.ReflectionAxis(), 1);
-}
-
-// The application releases its forms at exit, after function-level statics made later than it
-// are gone: GDI+ must still run while such a form disposes its pictures.
-class ExitCheckedReflection : public TReflectionImage {
-public:
-    using TReflectionImage::TReflectionImage;
-    ~ExitCheckedReflection() override
-    {
-        if (!GdiPlusRunning()) {
-            std::fputs("GDI+ was shut down before a picture was released\n", stderr);
-            std::_Exit(1);
-        }
-    }
-};
-
-TEST(richlabel_ReflectionImage, FormReleasedAtExitDisposesItsPictureUnderGdiPlus)
-{
-    TForm* form = Application().CreateForm<TForm>();
-    auto* image = new ExitCheckedReflection(form);
-    image->SetBounds(0, 0, 48, 80);
-    TEncodedPicture png;
-    png.LoadFromBytes(Resource("ALPHA_ROWS"));
-    image->SetPicture(png);
-    TBitmap surface(48, 80, TPixelFormat::pf24bit);
-    image->PaintTo(surface.Canvas());
-    EXPECT_TRUE(GdiPlusRunning());
 }
 
 } // namespace

@@ -440,7 +440,7 @@ TEST(SkinThemeRoutines, BuiltInBitmapsComeFromTheProgramsResources)
     EXPECT_FALSE(SkinBuiltInBitmap(S::Coral, 1, face));
     EXPECT_TRUE(face.Empty());
     // The theme-file style has no built-in bitmaps: the target stays as it was.
-    ASSERT_TRUE(SkinBuiltInBitmap(S::Marine, 26, face));
+    ASSERT_TRUE(SkinBuiltInBitmap(S::Marine, 1, face));
     EXPECT_TRUE(SkinBuiltInBitmap(S::FromThemeFile, 1, face));
     EXPECT_EQ(face.Width(), 9);
 }
