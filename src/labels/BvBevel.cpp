@@ -95,6 +95,16 @@ PixelRect AdjustForEdge(const PixelRect& r, unsigned e, unsigned flags)
     return out;
 }
 
+PixelRect AfterStep(const PixelRect& r, const BevelEdgeStep& step)
+{
+    PixelRect out = step.edge != 0 ? AdjustForEdge(r, step.edge, step.flags) : r;
+    out.left += step.insetLeftTop;
+    out.top += step.insetLeftTop;
+    out.right -= step.insetRightBottom;
+    out.bottom -= step.insetRightBottom;
+    return out;
+}
+
 int StandardStyleWidth(TBvBorderStyle style)
 {
     switch (style) {

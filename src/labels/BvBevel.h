@@ -70,6 +70,8 @@ std::span<const BevelEdgeStep> StandardStyleSteps(TBvBorderStyle style);
 // What DrawEdge with BF_ADJUST leaves of `r`: the sides in `flags` move in by the width of the
 // edge (one pixel for each of its outer and inner halves); without BF_ADJUST, `r` itself.
 PixelRect AdjustForEdge(const PixelRect& r, unsigned edge, unsigned flags);
+// What one step leaves of `r`: the call's adjustment, then its insets.
+PixelRect AfterStep(const PixelRect& r, const BevelEdgeStep& step);
 // 0 for lsNone, 1 for the single styles, 2 for the rest.
 int StandardStyleWidth(TBvBorderStyle style);
 // The edge bits of an edge-mode style and the side bits of a set of sides.

@@ -11,14 +11,8 @@ namespace {
 
 PixelRect StandardInterior(TBvBorderStyle style, PixelRect r)
 {
-    for (const BevelEdgeStep& step : StandardStyleSteps(style)) {
-        if (step.edge != 0)
-            r = AdjustForEdge(r, step.edge, step.flags);
-        r.left += step.insetLeftTop;
-        r.top += step.insetLeftTop;
-        r.right -= step.insetRightBottom;
-        r.bottom -= step.insetRightBottom;
-    }
+    for (const BevelEdgeStep& step : StandardStyleSteps(style))
+        r = AfterStep(r, step);
     return r;
 }
 
