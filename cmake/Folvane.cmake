@@ -11,6 +11,15 @@ endfunction()
 set(FOLVANE_SOURCE_ROOT ${CMAKE_SOURCE_DIR}/src)
 
 if(FOLVANE_WINDOWS)
+  # Windows programs run under Wine with this tree's own prefix and loader, so
+  # that the 32-bit and the 64-bit tree never share a prefix.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(FOLVANE_WINE_ARCH win64)
+  else()
+    set(FOLVANE_WINE_ARCH win32)
+  endif()
+  file(WRITE ${CMAKE_BINARY_DIR}/wine-arch "${FOLVANE_WINE_ARCH}\n")
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/scripts/wine-exec ${CMAKE_BINARY_DIR})
   add_compile_definitions(WINVER=0x0601 _WIN32_WINNT=0x0601 _WIN32_IE=0x0800 NOMINMAX)
   # One file, no runtime DLLs beside it.
   add_link_options(-static -static-libgcc -static-libstdc++)

@@ -245,8 +245,8 @@ TEST(Win32System, ReportsTheScreenAndTheRegistryView)
 {
     Win32SystemInfo system;
     EXPECT_EQ(96, system.ScreenDpi());
-    // The prefix is 64-bit and this program 32-bit.
-    EXPECT_TRUE(system.IsWow64());
+    // The prefixes are 64-bit: a 32-bit build runs under WoW64, a 64-bit build natively.
+    EXPECT_EQ(sizeof(void*) == 4, system.IsWow64());
     EXPECT_EQ("C:\\Caf\xe9?", system.ToAnsi(u"C:\\Caf\u00e9\u4e2d"));
     EXPECT_FALSE(system.IsLeadByte('\\'));
 }

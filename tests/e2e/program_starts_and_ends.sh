@@ -3,6 +3,8 @@
 # settings file beside it, and writes nothing to the simulator's keys.
 set -euo pipefail
 exe=$1
+source "$FOLVANE_SOURCE_DIR/scripts/wine-env.sh"
+wine_tree_env "$FOLVANE_BINARY_DIR"
 work=$(mktemp -d)
 key='HKLM\Software\Microsoft\Microsoft Games\Flight Simulator\10.0'
 cleanup() { rm -rf "$work"; }
@@ -11,7 +13,7 @@ cp "$exe" "$work/Folvane.exe"
 
 run() {
   local status=0
-  timeout 60 wine "$work/Folvane.exe" || status=$?
+  timeout 60 "$FOLVANE_WINE" "$work/Folvane.exe" || status=$?
   echo "$status"
 }
 
@@ -20,7 +22,7 @@ status=$(run)
 : >"$work/Folvane.ini"
 status=$(run)
 [ "$status" = 0 ] || { echo "exit code $status with settings file"; exit 1; }
-if wine reg query "$key" >/dev/null 2>&1; then
+if "$FOLVANE_WINE" reg query "$key" >/dev/null 2>&1; then
   echo "the simulator key was created"
   exit 1
 fi

@@ -87,12 +87,12 @@ TEST_F(RegEditWalkWine, StartsTheEditorThenWalksItFromAnotherKey)
     EXPECT_EQ(editor, FindWindowA("RegEdit_RegEdit", nullptr));
     EXPECT_FALSE(IsIconic(editor));
     const std::string machineStatus = Lower(StatusText(editor));
-    // This test is a 32-bit program in a 64-bit prefix, as Folvane usually is.
-    ASSERT_TRUE(system.IsWow64());
-    EXPECT_NE(std::string::npos,
-        machineStatus.find("hkey_local_machine\\software\\wow6432node\\microsoft\\microsoft "
-                           "games\\flight simulator\\10.0"))
-        << machineStatus;
+    // A 32-bit build in the 64-bit prefix (as Folvane usually runs) lands in the WoW64 view.
+    const std::string machineKey = sizeof(void*) == 4
+        ? "hkey_local_machine\\software\\wow6432node\\microsoft\\microsoft games\\flight simulator\\10.0"
+        : "hkey_local_machine\\software\\microsoft\\microsoft games\\flight simulator\\10.0";
+    ASSERT_EQ(sizeof(void*) == 4, system.IsWow64());
+    EXPECT_NE(std::string::npos, machineStatus.find(machineKey)) << machineStatus;
     EXPECT_EQ("10.0", machineStatus.substr(machineStatus.size() - 4)) << machineStatus;
 }
 
