@@ -263,5 +263,26 @@ TEST_F(LabelsBvLabel, CustomBevelsTakeTheirRoom)
     EXPECT_GE(ink.top, extent);
 }
 
+TEST_F(LabelsBvLabel, TwinkleHidesOrRecoloursTheText)
+{
+    Load(10, 10, 30, 30, [](TBvLabel& l) { l.SetCaption("Blink"); });
+    label->SetTwinkleVisible(1);
+    label->SetTwinkleInVisible(60000);
+    label->SetTwinkle(true);
+    for (int i = 0; i < 100 && label->TwinkleShowing(); ++i) {
+        Sleep(5);
+        Application().ProcessMessages();
+    }
+    ASSERT_FALSE(label->TwinkleShowing());
+    TBitmap picture;
+    Snapshot(*label, picture);
+    EXPECT_EQ(InkOf(picture, clBlack).right, 0);
+    label->SetTwinkleColor(clRed);
+    Snapshot(*label, picture);
+    EXPECT_NE(InkOf(picture, clRed).right, 0);
+    label->SetTwinkle(false);
+    EXPECT_TRUE(label->TwinkleShowing());
+}
+
 } // namespace
 } // namespace folvane
