@@ -22,22 +22,8 @@ using testing::TextSize;
 
 const TColor kTitleOutline = MakeColor(0xE9, 0xED, 0xF5);
 
-class ControlsExLabel : public testing::WindowsTest {
+class ControlsExLabel : public testing::LabelFormTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        testing::WindowsTest::SetUpTestSuite();
-        form = new TForm();
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(0, 0, 420, 120);
-        form->SetColor(clWhite);
-        form->Show();
-    }
-    static void TearDownTestSuite()
-    {
-        delete form;
-        form = nullptr;
-    }
     void SetUp() override
     {
         TLoadingScope scope;
@@ -55,7 +41,6 @@ protected:
     }
     void TearDown() override { delete label; }
 
-    static inline TForm* form = nullptr;
     TExLabel* label = nullptr;
     int clicks = 0;
 };

@@ -19,22 +19,8 @@ using testing::ReviewOnFailure;
 using testing::Snapshot;
 using testing::TextSize;
 
-class LabelsBvLabel : public testing::WindowsTest {
+class LabelsBvLabel : public testing::LabelFormTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        testing::WindowsTest::SetUpTestSuite();
-        form = new TForm();
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(0, 0, 640, 240);
-        form->SetColor(clWhite);
-        form->Show();
-    }
-    static void TearDownTestSuite()
-    {
-        delete form;
-        form = nullptr;
-    }
     void TearDown() override { delete label; }
 
     // A label as the main window's layout makes it: stored values first, measured when loaded.
@@ -50,7 +36,6 @@ protected:
     }
     static void Fixed(TBvLabel& l, int width, int height) { l.SetConstraints({ width, height, width, height }); }
 
-    static inline TForm* form = nullptr;
     TBvLabel* label = nullptr;
 };
 

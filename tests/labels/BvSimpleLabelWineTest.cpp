@@ -37,22 +37,8 @@ public:
     bool succeed = true;
 };
 
-class LabelsBvSimpleLabel : public testing::WindowsTest {
+class LabelsBvSimpleLabel : public testing::LabelFormTest {
 protected:
-    static void SetUpTestSuite()
-    {
-        testing::WindowsTest::SetUpTestSuite();
-        form = new TForm();
-        form->SetBorderStyle(TFormBorderStyle::bsNone);
-        form->SetBounds(0, 0, 500, 400);
-        form->SetColor(clWhite);
-        form->Show();
-    }
-    static void TearDownTestSuite()
-    {
-        delete form;
-        form = nullptr;
-    }
     void SetUp() override { TBvCustomSimpleLabel::SetLinkShell(&shell); }
     void TearDown() override
     {
@@ -83,7 +69,6 @@ protected:
         SendMouse(form->Handle(), WM_LBUTTONUP, x, y);
     }
 
-    static inline TForm* form = nullptr;
     RecordingShell shell;
     TBvSimpleLabel* label = nullptr;
     int clicks = 0;

@@ -1,7 +1,9 @@
-// Helpers of the label tests: where a colour lies in a picture, and text metrics of the
-// screen, to check painted text by its ink.
+// Helpers of the label tests: a shown form, where a colour lies in a picture, and text
+// metrics of the screen, to check painted text by its ink.
 #pragma once
 
+#include "controls/ControlsTestSupport.h"
+#include "toolkit/Form.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/GdiHandle.h"
 #include "toolkit/graphics/GdiObjects.h"
@@ -43,5 +45,26 @@ inline SIZE TextSize(const TFont& font, const std::string& text)
     GetTextExtentPoint32A(screen.Get(), text.data(), static_cast<int>(text.size()), &size);
     return size;
 }
+
+// One shown, borderless white form for a whole suite: hiding a form costs Wine seconds.
+class LabelFormTest : public WindowsTest {
+protected:
+    static void SetUpTestSuite()
+    {
+        WindowsTest::SetUpTestSuite();
+        form = new TForm();
+        form->SetBorderStyle(TFormBorderStyle::bsNone);
+        form->SetBounds(0, 0, 640, 400);
+        form->SetColor(clWhite);
+        form->Show();
+    }
+    static void TearDownTestSuite()
+    {
+        delete form;
+        form = nullptr;
+    }
+
+    static inline TForm* form = nullptr;
+};
 
 } // namespace folvane::testing
