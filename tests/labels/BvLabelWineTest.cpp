@@ -248,6 +248,37 @@ TEST_F(LabelsBvLabel, CustomBevelsTakeTheirRoom)
     EXPECT_GE(ink.top, extent);
 }
 
+TEST_F(LabelsBvLabel, StandardStylesDrawOnlyOutsideTheirInterior)
+{
+    Load(10, 10, 30, 30, [](TBvLabel& l) {
+        l.SetAutoSize(false);
+        l.SetTransparent(false);
+        l.SetColor(clWhite);
+        l.SetCaption(" ");
+        l.Bevel().SetMode(TBvBevelMode::bmStandard);
+    });
+    TBitmap picture;
+    // lsSingle is left out: its raised right and bottom edge lies inside the rectangle it leaves.
+    for (int s = 2; s <= static_cast<int>(TBvBorderStyle::lsDoubleLowered); ++s) {
+        label->Bevel().SetStandardStyle(static_cast<TBvBorderStyle>(s));
+        Snapshot(*label, picture);
+        PixelRect inside { 0, 0, 30, 30 };
+        for (const BevelEdgeStep& step : StandardStyleSteps(label->Bevel().StandardStyle()))
+            inside = AfterStep(inside, step);
+        int framePixels = 0; // not white, outside the interior
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 30; ++x) {
+                const bool in = x >= inside.left && x < inside.right && y >= inside.top && y < inside.bottom;
+                if (in) {
+                    ASSERT_EQ(picture.Pixel(x, y), clWhite) << "style " << s << " at " << x << "," << y;
+                } else if (picture.Pixel(x, y) != clWhite) {
+                    ++framePixels;
+                }
+            }
+        EXPECT_GT(framePixels, 0) << s;
+    }
+}
+
 TEST_F(LabelsBvLabel, TwinkleHidesOrRecoloursTheText)
 {
     Load(10, 10, 30, 30, [](TBvLabel& l) { l.SetCaption("Blink"); });
