@@ -418,10 +418,14 @@ void TControl::DispatchMouseUp(TMouseButton button, TShiftState shift, int x, in
     bool click = button == TMouseButton::mbLeft && clicked_;
     if (button == TMouseButton::mbLeft)
         clicked_ = false;
-    bool inside = x >= 0 && y >= 0 && x < ClientWidth() && y < ClientHeight();
-    if (click && inside)
+    if (click && PointInside(x, y))
         Click();
     MouseUp(button, shift, x, y);
+}
+
+bool TControl::PointInside(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < ClientWidth() && y < ClientHeight();
 }
 
 void TControl::DispatchMouseEnter()

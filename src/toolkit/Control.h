@@ -126,6 +126,9 @@ public:
     virtual bool IsWindowed() const { return false; }
 
     bool MouseInside() const { return mouseInside_; }
+    // Whether a client point counts as on the control for a press and its click (the client
+    // rectangle); a control of another shape overrides it.
+    virtual bool PointInside(int x, int y) const;
     bool MouseCapture() const;
     void SetMouseCapture(bool value);
 
