@@ -27,8 +27,6 @@ TControl::TControl(TComponent* owner)
 TControl::~TControl()
 {
     Application().ControlDestroyed(this);
-    if (popupMenu_)
-        popupMenu_->RemoveFreeNotification(this);
     if (parent_)
         parent_->RemoveControl(this);
 }
@@ -291,20 +289,7 @@ void TControl::SetCursor(TCursor value)
 
 void TControl::SetPopupMenu(TPopupMenu* menu)
 {
-    if (menu == popupMenu_)
-        return;
-    if (popupMenu_)
-        popupMenu_->RemoveFreeNotification(this);
-    popupMenu_ = menu;
-    if (popupMenu_)
-        popupMenu_->FreeNotification(this);
-}
-
-void TControl::Notification(TComponent* component, TOperation operation)
-{
-    TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == popupMenu_)
-        popupMenu_ = nullptr;
+    popupMenu_.Set(menu);
 }
 
 void TControl::InvalidateRectOnParent(const RECT& rect)

@@ -17,8 +17,9 @@ HWND CaptureWindow(const TControl& control)
 
 } // namespace
 
-TPressTracker::TPressTracker(TControl& control)
-    : control_(control)
+TPressTracker::TPressTracker(TControl& control, std::function<void()> onChange)
+    : OnChange(std::move(onChange))
+    , control_(control)
 {
 }
 

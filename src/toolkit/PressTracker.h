@@ -11,8 +11,11 @@
 // Clicks of whole controls stay with TControl's mouse protocol, which calls Click() for a
 // release inside before MouseUp; such a control ends the press from Click() with EndPress(true).
 // A part that is not a control of its own clicks when MouseUp() returns true.
+//
+// TPressable<Base> writes the forwarding once for a control that is pressed as a whole.
 #pragma once
 
+#include "toolkit/Control.h"
 #include "toolkit/Controls.h"
 
 #include <windows.h>
@@ -25,7 +28,7 @@ class TControl;
 
 class TPressTracker {
 public:
-    explicit TPressTracker(TControl& control);
+    explicit TPressTracker(TControl& control, std::function<void()> onChange = {});
 
     TPressTracker(const TPressTracker&) = delete;
     TPressTracker& operator=(const TPressTracker&) = delete;
@@ -76,6 +79,62 @@ private:
     bool inside_ = false;
     bool focused_ = false;
     HWND previousCapture_ = nullptr;
+};
+
+// A control pressed as a whole (Base: TGraphicControl, TCustomControl or one of their
+// subclasses) with its mouse, cancel and enabled events forwarded to Tracker(), which repaints
+// it on every change. A windowed control also forwards DoEnter/DoExit to
+// Tracker().FocusChanged(), beside the focus rectangle it repaints there.
+template <typename Base> class TPressable : public Base {
+public:
+    using Base::Base;
+
+    const TPressTracker& PressState() const { return tracker_; }
+
+protected:
+    TPressTracker& Tracker() { return tracker_; }
+    // A tracked press ended with a release inside (after TControl's Click()).
+    virtual void ReleasedInside() { }
+
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override
+    {
+        Base::MouseDown(button, shift, x, y);
+        tracker_.MouseDown(button, x, y);
+    }
+    void MouseMove(TShiftState shift, int x, int y) override
+    {
+        Base::MouseMove(shift, x, y);
+        tracker_.MouseMove(x, y);
+    }
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override
+    {
+        Base::MouseUp(button, shift, x, y);
+        if (tracker_.MouseUp(button, x, y))
+            ReleasedInside();
+    }
+    void MouseEnter() override
+    {
+        Base::MouseEnter();
+        tracker_.MouseEnter();
+    }
+    void MouseLeave() override
+    {
+        Base::MouseLeave();
+        tracker_.MouseLeave();
+    }
+    void CancelMode() override
+    {
+        Base::CancelMode();
+        tracker_.CancelMode();
+    }
+    void EnabledChanged() override
+    {
+        Base::EnabledChanged();
+        tracker_.EnabledChanged();
+    }
+
+private:
+    TPressTracker tracker_ { *this, [this] { this->Invalidate(); } };
 };
 
 } // namespace folvane

@@ -3,10 +3,10 @@
 // until they exist the program starts and ends cleanly with exit code 0.
 #include "app/SimulatorLocator.h"
 #include "app/StartupCheck.h"
-#include "app/Win32Dialogs.h"
 #include "platform/Win32Registry.h"
 #include "platform/Win32System.h"
 #include "platform/Win32WindowDriver.h"
+#include "program/Win32Dialogs.h"
 #include "toolkit/Application.h"
 
 #include <windows.h>
