@@ -68,6 +68,16 @@ StartupResult CheckWithSplash(
     return { StartupOutcome::OpenMainWindow, 0, false };
 }
 
+int ReportFailure(Dialogs& dialogs, const std::string& message)
+{
+    try {
+        dialogs.ShowMessageBox(message, kApplicationTitle, dlg::kBoxOk | dlg::kBoxIconError | dlg::kBoxTopmost);
+    } catch (...) {
+        // Nothing is left to report with; the exit code still tells.
+    }
+    return 1;
+}
+
 } // namespace
 
 StartupResult RunStartupCheck(Platform& platform, SimulatorLocator& locator, const SplashFactory& makeSplash)
@@ -75,27 +85,37 @@ StartupResult RunStartupCheck(Platform& platform, SimulatorLocator& locator, con
     if (!platform.files.FileExists(platform.files.ProgramFolder() + startup::kSettingsFile))
         return { StartupOutcome::OpenMainWindow, 0, false };
 
-    SplashScreen& splash = makeSplash();
-    SplashRelease release(splash);
     try {
+        // The release runs as the error leaves this scope, so the splash never
+        // covers the box that reports it.
+        SplashScreen& splash = makeSplash();
+        SplashRelease release(splash);
         return CheckWithSplash(platform, locator, splash, release);
     } catch (const std::exception& error) {
-        // Nothing before any window handles it: release the splash so that it
-        // does not cover the box, report, and end with a failure code.
-        release.Now();
-        platform.dialogs.ShowMessageBox(
-            std::string(error.what()) + ".", kApplicationTitle, dlg::kBoxOk | dlg::kBoxIconError | dlg::kBoxTopmost);
-        return { StartupOutcome::EndProgram, 1, false };
+        return { StartupOutcome::EndProgram, ReportFailure(platform.dialogs, std::string(error.what()) + "."), false };
+    }
+}
+
+int RunWithLastResort(Dialogs& dialogs, const std::function<int()>& body)
+{
+    try {
+        return body();
+    } catch (const std::exception& error) {
+        return ReportFailure(dialogs, std::string(error.what()) + ".");
+    } catch (...) {
+        return ReportFailure(dialogs, startup::kUnknownFailure);
     }
 }
 
 int RunProgram(Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows)
 {
-    const StartupResult result = RunStartupCheck(platform, locator, windows.makeSplash);
-    if (result.outcome == StartupOutcome::EndProgram)
-        return result.exitCode;
-    windows.runInteractive();
-    return 0;
+    return RunWithLastResort(platform.dialogs, [&] {
+        const StartupResult result = RunStartupCheck(platform, locator, windows.makeSplash);
+        if (result.outcome == StartupOutcome::EndProgram)
+            return result.exitCode;
+        windows.runInteractive();
+        return 0;
+    });
 }
 
 } // namespace folvane

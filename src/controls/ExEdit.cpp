@@ -71,7 +71,7 @@ void TCustomExEdit::SetText(const std::wstring& value)
     modified_ = false;
     scroll_ = 0;
     CaretMoved();
-    if (!notifyUserChangeOnly_)
+    if (!notifyUserChangeOnly_ && !IsLoading())
         Change();
 }
 
