@@ -217,14 +217,19 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM param)
     return TRUE;
 }
 
-// Arms a look at the next system message box of the thread and closes it with OK.
-void ExpectErrorBox(ErrorBox& box)
+// Arms a look at the next system message box of the thread and closes it with OK. On a busy
+// machine the box may not be up at the first look, so it keeps looking for a few seconds
+// instead of leaving a modal box open for ever.
+void ExpectErrorBox(ErrorBox& box, int looksLeft = 200)
 {
-    testing::RunSoon([&box] {
+    testing::RunSoon([&box, looksLeft] {
         HWND dialog = nullptr;
         EnumThreadWindows(GetCurrentThreadId(), &FindMessageBox, reinterpret_cast<LPARAM>(&dialog));
-        if (!dialog)
+        if (!dialog) {
+            if (looksLeft > 0)
+                ExpectErrorBox(box, looksLeft - 1);
             return;
+        }
         box.found = true;
         box.caption = WindowText(dialog);
         box.owner = GetWindow(dialog, GW_OWNER);
