@@ -2,6 +2,7 @@
 // program and wait a bounded time until it accepts input.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace folvane {
@@ -13,6 +14,14 @@ public:
     // No owner, no parameters, no working folder, shown normally. The result
     // is the shell's success, which callers are free to ignore.
     virtual bool Open(const std::string& target) = 0;
+    // Opens target with its default verb, no parameters, no working folder, shown normally,
+    // with ownerWindow (a window handle, 0 for none) as the owner of anything the shell shows.
+    // True when the shell reports success.
+    virtual bool OpenOwned(std::uintptr_t ownerWindow, const std::string& target)
+    {
+        (void)ownerWindow;
+        return Open(target);
+    }
     // Starts target and waits up to timeoutMs for it to be idle for input.
     virtual bool StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs) = 0;
 };

@@ -62,6 +62,13 @@ bool Win32Shell::Open(const std::string& target)
     return result > 32;
 }
 
+bool Win32Shell::OpenOwned(std::uintptr_t ownerWindow, const std::string& target)
+{
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteA(reinterpret_cast<HWND>(ownerWindow), nullptr, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    return result > 32;
+}
+
 bool Win32Shell::StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs)
 {
     SHELLEXECUTEINFOA info = {};

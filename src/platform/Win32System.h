@@ -20,6 +20,7 @@ public:
 class Win32Shell : public Shell {
 public:
     bool Open(const std::string& target) override;
+    bool OpenOwned(std::uintptr_t ownerWindow, const std::string& target) override;
     bool StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs) override;
 };
 
