@@ -1,0 +1,45 @@
+#include "forms/DialogFace.h"
+
+#include "forms/LayoutResources.h"
+#include "richlabel/ReflectionImage.h"
+#include "skin/SkinForm.h"
+#include "toolkit/Form.h"
+
+namespace folvane {
+
+TSkinForm* AddDialogFace(TForm& form)
+{
+    auto* face = new TSkinForm(&form);
+    face->SetName("skinForm1");
+    face->SetParent(&form);
+    face->SetBounds(0, 0, 440, 190);
+    // Glyph first, then the key colour: the window is cut once, from both.
+    LoadResourceBitmap(*face->Glyph(), "DIALOGFACE");
+    face->SetTransparentColor(kWindowFaceKey);
+    return face;
+}
+
+TReflectionImage* AddCog(TForm& form, int left, int top)
+{
+    auto* cog = new TReflectionImage(&form);
+    cog->SetName("ReflectionImage1");
+    cog->SetParent(&form);
+    cog->SetBounds(left, top, 48, 80);
+    cog->Picture().LoadFromBytes(ResourceData("COG"));
+    cog->SetReflection(130);
+    cog->SetVersion("1.0.0.0");
+    return cog;
+}
+
+void StoreFont(TControl& control, TFontStyles style, TColor color, const char* name, int height)
+{
+    TFont font;
+    font.SetName(name);
+    font.SetHeight(height);
+    font.SetStyle(style);
+    font.SetColor(color);
+    control.SetParentFont(false);
+    control.SetFont(font);
+}
+
+} // namespace folvane
