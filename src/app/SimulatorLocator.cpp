@@ -19,6 +19,10 @@ std::string SimulatorLocator::WithTrailingBackslash(const std::string& text) con
 
 bool SimulatorLocator::IsProven(const std::string& folder) const
 {
+    // An empty folder (no key) or "\" alone (no value) would name fsx.exe in
+    // the working folder or at the drive root: a missing entry must not pass.
+    if (folder.empty() || folder == "\\")
+        return false;
     return files_.FileExists(folder + kSimulatorProgram);
 }
 

@@ -24,7 +24,8 @@ public:
     void GetFSXPath_CurrentUsr();
     void GetFSXPath_Valid();
 
-    // folder + "fsx.exe" names an existing file (a plain concatenation).
+    // folder + "fsx.exe" names an existing file (a plain concatenation); the
+    // empty folder and "\" alone never pass.
     bool IsProven(const std::string& folder) const;
     bool CurrentFolderProven() const { return IsProven(currentFolder_); }
 

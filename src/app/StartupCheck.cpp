@@ -75,27 +75,40 @@ StartupResult RunStartupCheck(Platform& platform, SimulatorLocator& locator, con
     if (!platform.files.FileExists(platform.files.ProgramFolder() + startup::kSettingsFile))
         return { StartupOutcome::OpenMainWindow, 0, false };
 
+    // An error passes out only after the release has run, so that the splash
+    // never covers the box that reports it.
     SplashScreen& splash = makeSplash();
     SplashRelease release(splash);
+    return CheckWithSplash(platform, locator, splash, release);
+}
+
+int RunWithLastResort(Dialogs& dialogs, const std::function<int()>& body)
+{
+    std::string message;
     try {
-        return CheckWithSplash(platform, locator, splash, release);
+        return body();
     } catch (const std::exception& error) {
-        // Nothing before any window handles it: release the splash so that it
-        // does not cover the box, report, and end with a failure code.
-        release.Now();
-        platform.dialogs.ShowMessageBox(
-            std::string(error.what()) + ".", kApplicationTitle, dlg::kBoxOk | dlg::kBoxIconError | dlg::kBoxTopmost);
-        return { StartupOutcome::EndProgram, 1, false };
+        message = std::string(error.what()) + ".";
+    } catch (...) {
+        message = startup::kUnknownFailure;
     }
+    try {
+        dialogs.ShowMessageBox(message, kApplicationTitle, dlg::kBoxOk | dlg::kBoxIconError | dlg::kBoxTopmost);
+    } catch (...) {
+        // Nothing is left to report with; the exit code still tells.
+    }
+    return 1;
 }
 
 int RunProgram(Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows)
 {
-    const StartupResult result = RunStartupCheck(platform, locator, windows.makeSplash);
-    if (result.outcome == StartupOutcome::EndProgram)
-        return result.exitCode;
-    windows.runInteractive();
-    return 0;
+    return RunWithLastResort(platform.dialogs, [&] {
+        const StartupResult result = RunStartupCheck(platform, locator, windows.makeSplash);
+        if (result.outcome == StartupOutcome::EndProgram)
+            return result.exitCode;
+        windows.runInteractive();
+        return 0;
+    });
 }
 
 } // namespace folvane

@@ -47,6 +47,7 @@ inline constexpr char kRepairQuestion[]
       "\r\n"
       "Would you like to run the Folvane to fix the registry entry?";
 inline constexpr unsigned kStepMilliseconds = 3000;
+inline constexpr char kUnknownFailure[] = "Folvane met an unknown error and has to end.";
 } // namespace startup
 
 enum class StartupOutcome { EndProgram, OpenMainWindow };
@@ -57,7 +58,8 @@ struct StartupResult {
     bool checkPassed = false;
 };
 
-// makeSplash is called only when the settings file exists.
+// makeSplash is called only when the settings file exists. Errors pass out,
+// after the splash has been released (exactly once).
 StartupResult RunStartupCheck(Platform& platform, SimulatorLocator& locator, const SplashFactory& makeSplash);
 
 // The windows plug in here: runInteractive sets the title, creates the main
@@ -67,7 +69,12 @@ struct ProgramWindows {
     std::function<void()> runInteractive;
 };
 
-// The whole start-up sequence; returns the process's exit code.
+// The last-resort handler: whatever escapes body is shown in an error box and
+// the result is exit code 1.
+int RunWithLastResort(Dialogs& dialogs, const std::function<int()>& body);
+
+// The whole start-up sequence under the last-resort handler; returns the
+// process's exit code.
 int RunProgram(Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows);
 
 } // namespace folvane

@@ -14,21 +14,24 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     using namespace folvane;
-    Application().Initialize();
-
-    Win32Registry registry;
-    Win32FileSystem files;
-    Win32Shell shell;
-    Win32Sound sound;
-    Win32Clock clock;
+    // Made first so that even a failure to initialise is reported.
     Win32Dialogs dialogs;
-    Win32WindowDriver windows;
-    Win32SystemInfo system;
-    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-    SimulatorLocator locator(registry, files, system);
+    return RunWithLastResort(dialogs, [&dialogs] {
+        Application().Initialize();
 
-    ProgramWindows programWindows;
-    if (!programWindows.makeSplash || !programWindows.runInteractive)
-        return 0;
-    return RunProgram(platform, locator, programWindows);
+        Win32Registry registry;
+        Win32FileSystem files;
+        Win32Shell shell;
+        Win32Sound sound;
+        Win32Clock clock;
+        Win32WindowDriver windows;
+        Win32SystemInfo system;
+        Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
+        SimulatorLocator locator(registry, files, system);
+
+        ProgramWindows programWindows;
+        if (!programWindows.makeSplash || !programWindows.runInteractive)
+            return 0;
+        return RunProgram(platform, locator, programWindows);
+    });
 }

@@ -2,8 +2,11 @@
 #include "controls/ImageListStream.h"
 
 #include "controls/RunLengthCodec.h"
+#include "toolkit/ByteReader.h"
 
 #include <algorithm>
+#include <limits>
+#include <new>
 #include <string_view>
 
 namespace folvane {
@@ -29,43 +32,6 @@ ImageListResult Truncated()
 // Input
 // ---------------------------------------------------------------------------
 
-class ByteReader {
-public:
-    explicit ByteReader(std::span<const std::uint8_t> bytes)
-        : bytes_(bytes)
-    {
-    }
-
-    bool ReadInt32(std::int32_t& value)
-    {
-        if (Remaining() < 4)
-            return false;
-        const std::uint8_t* p = bytes_.data() + pos_;
-        value = static_cast<std::int32_t>(static_cast<std::uint32_t>(p[0]) | static_cast<std::uint32_t>(p[1]) << 8
-            | static_cast<std::uint32_t>(p[2]) << 16 | static_cast<std::uint32_t>(p[3]) << 24);
-        pos_ += 4;
-        return true;
-    }
-
-    // A view of the next `size` bytes, or false when fewer remain.
-    bool Take(std::size_t size, std::span<const std::uint8_t>& view)
-    {
-        if (Remaining() < size)
-            return false;
-        view = bytes_.subspan(pos_, size);
-        pos_ += size;
-        return true;
-    }
-
-    std::span<const std::uint8_t> Rest() const { return bytes_.subspan(pos_); }
-    void Skip(std::size_t size) { pos_ += std::min(size, Remaining()); }
-    std::size_t Remaining() const { return bytes_.size() - pos_; }
-
-private:
-    std::span<const std::uint8_t> bytes_;
-    std::size_t pos_ = 0;
-};
-
 ImageListResult BadImage(std::string_view what, const std::string& error)
 {
     std::string message = "Image list ";
@@ -76,17 +42,17 @@ ImageListResult BadImage(std::string_view what, const std::string& error)
     return Fail(ImageListStatus::badImage, message);
 }
 
-ImageListResult ReadStripBlock(ByteReader& in, BmpImage& strip)
+ImageListResult ReadStripBlock(ByteReader& in, BmpImage& strip, const BmpKeepRule& keep = {})
 {
-    std::int32_t packedSize = 0;
-    std::span<const std::uint8_t> packed;
-    std::int32_t size = 0;
-    std::int32_t unitBits = 0;
-    if (!in.ReadInt32(packedSize))
+    const std::int32_t packedSize = in.I32();
+    if (!in.Ok())
         return Truncated();
     if (packedSize < 0)
         return BadImage("strip", "negative packed length");
-    if (!in.Take(static_cast<std::size_t>(packedSize), packed) || !in.ReadInt32(size) || !in.ReadInt32(unitBits))
+    const std::span<const std::uint8_t> packed = in.Take(static_cast<std::size_t>(packedSize));
+    const std::int32_t size = in.I32();
+    const std::int32_t unitBits = in.I32();
+    if (!in.Ok())
         return Truncated();
     const int unit = RleUnitBytes(unitBits);
     if (unit == 0)
@@ -98,7 +64,7 @@ ImageListResult ReadStripBlock(ByteReader& in, BmpImage& strip)
     if (RleDecode(packed, unit, static_cast<std::size_t>(size), file) != RleStatus::ok)
         return BadImage("strip", "packed data ends early");
     std::string error;
-    if (!ParseBmpFile(file, strip, nullptr, &error))
+    if (!ParseBmpFile(file, strip, nullptr, &error, keep))
         return BadImage("strip", error);
     return {};
 }
@@ -113,6 +79,17 @@ ImageListResult ReadPlainBmp(ByteReader& in, BmpImage& image)
         return BadImage("image", error);
     in.Skip(consumed);
     return {};
+}
+
+// The mask is only looked at where the image strip was kept.
+BmpKeepRule SameAs(const BmpImage& image)
+{
+    return [&image](BmpSize) { return BmpSize { image.width, image.height }; };
+}
+
+int ClampToInt(std::int64_t value)
+{
+    return static_cast<int>(std::min<std::int64_t>(value, std::numeric_limits<int>::max()));
 }
 
 // ---------------------------------------------------------------------------
@@ -298,7 +275,20 @@ BmpImage MakeMaskStrip(const ImageListContent& list)
     return strip;
 }
 
-ImageListResult ReadImageListStream(
+BmpSize ImageListStripPart(const ImageListContent& list, std::int64_t count, BmpSize stored)
+{
+    const std::int64_t width = list.width;
+    const std::int64_t height = list.height;
+    if (stored.height == list.height)
+        return { ClampToInt(count * width), stored.height };
+    const std::int64_t columns = std::max<std::int64_t>(1, stored.width / width);
+    const std::int64_t rows = (count + columns - 1) / columns;
+    return { ClampToInt(columns * width), ClampToInt(rows * height) };
+}
+
+namespace {
+
+ImageListResult ReadEntries(
     std::span<const std::uint8_t> stream, ImageListContent& list, const ImageListReadOptions& options)
 {
     list.images.clear();
@@ -306,12 +296,9 @@ ImageListResult ReadImageListStream(
         return Fail(ImageListStatus::badSize, "Invalid image list size");
 
     ByteReader in(stream);
-    std::int32_t marker = 0;
-    if (!in.ReadInt32(marker))
-        return Truncated();
-
-    std::int32_t count = marker;
-    if (marker < 0 && !in.ReadInt32(count))
+    const std::int32_t marker = in.I32();
+    const std::int32_t count = marker < 0 ? in.I32() : marker;
+    if (!in.Ok())
         return Truncated();
     if (count < 0)
         return Fail(ImageListStatus::badCount, "Invalid image count in image list stream");
@@ -321,11 +308,16 @@ ImageListResult ReadImageListStream(
     BmpImage image;
     BmpImage mask;
     if (marker <= kMarkerStrips) {
-        if (auto r = ReadStripBlock(in, image); !r.Ok())
+        BmpSize stored;
+        const BmpKeepRule usedPart = [&](BmpSize size) {
+            stored = size;
+            return ImageListStripPart(list, count, size);
+        };
+        if (auto r = ReadStripBlock(in, image, usedPart); !r.Ok())
             return r;
-        if (auto r = ReadStripBlock(in, mask); !r.Ok())
+        if (auto r = ReadStripBlock(in, mask, SameAs(image)); !r.Ok())
             return r;
-        if (image.height == list.height) {
+        if (stored.height == list.height) {
             if (options.displayBitsPerPixel >= 8)
                 AddImages(list, image, &mask);
             if (list.Count() > count)
@@ -337,9 +329,13 @@ ImageListResult ReadImageListStream(
     }
     if (marker == kMarkerEntryStrips) {
         for (std::int32_t i = 0; i < count; ++i) {
-            if (auto r = ReadStripBlock(in, image); !r.Ok())
+            // Each pair adds no more entries than the count has left.
+            const BmpKeepRule remaining = [&](BmpSize) {
+                return BmpSize { ClampToInt(std::int64_t { count - list.Count() } * list.width), list.height };
+            };
+            if (auto r = ReadStripBlock(in, image, remaining); !r.Ok())
                 return r;
-            if (auto r = ReadStripBlock(in, mask); !r.Ok())
+            if (auto r = ReadStripBlock(in, mask, SameAs(image)); !r.Ok())
                 return r;
             AddImages(list, image, &mask);
         }
@@ -362,13 +358,25 @@ ImageListResult ReadImageListStream(
     return {};
 }
 
+} // namespace
+
+ImageListResult ReadImageListStream(
+    std::span<const std::uint8_t> stream, ImageListContent& list, const ImageListReadOptions& options)
+{
+    try {
+        return ReadEntries(stream, list, options);
+    } catch (const std::bad_alloc&) {
+        return Fail(ImageListStatus::badSize, "Not enough memory for the images of the image list stream");
+    }
+}
+
 ImageListResult ReadImageListStrips(
     std::span<const std::uint8_t> stream, int& count, BmpImage& imageStrip, BmpImage& maskStrip)
 {
     ByteReader in(stream);
-    std::int32_t marker = 0;
-    std::int32_t n = 0;
-    if (!in.ReadInt32(marker) || !in.ReadInt32(n))
+    const std::int32_t marker = in.I32();
+    const std::int32_t n = in.I32();
+    if (!in.Ok())
         return Truncated();
     if (marker > kMarkerStrips)
         return Fail(ImageListStatus::badImage, "Image list stream does not hold strips");

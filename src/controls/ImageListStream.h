@@ -79,6 +79,11 @@ struct ImageListReadOptions {
     int displayBitsPerPixel = 32;
 };
 
+// The top-left part of a stored strip that `count` entries use: a strip one
+// image high is cut from the left, a taller one tiled row by row (the last row
+// of tiles may be partly used). Nothing outside it is decoded.
+BmpSize ImageListStripPart(const ImageListContent& list, std::int64_t count, BmpSize stored);
+
 // Clears list.images and reads the stream into it with the list's width and
 // height. On failure the entries read so far stay in the list.
 ImageListResult ReadImageListStream(

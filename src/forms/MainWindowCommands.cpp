@@ -132,7 +132,14 @@ void MainWindowCommands::SearchHKEYCURRENTUSER1Click()
 
 void MainWindowCommands::cbSetCDROMPathClick()
 {
-    sounds_.PlayTickSound();
+    // The path writer relies on the list agreeing with the box, so the list
+    // follows even when the sound's registry read raises its error.
+    try {
+        sounds_.PlayTickSound();
+    } catch (...) {
+        view_.SetDriveListEnabled(view_.CDROMBoxChecked());
+        throw;
+    }
     view_.SetDriveListEnabled(view_.CDROMBoxChecked());
 }
 

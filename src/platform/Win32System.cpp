@@ -128,11 +128,14 @@ std::string Win32SystemInfo::ToAnsi(const std::u16string& text)
         return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int length = static_cast<int>(text.size());
-    const int bytes = WideCharToMultiByte(CP_ACP, 0, wide, length, nullptr, 0, nullptr, nullptr);
+    // Best fit would turn a fullwidth backslash into "\\" and so name another,
+    // perhaps existing, folder; the default character fails the proof instead.
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const int bytes = WideCharToMultiByte(CP_ACP, flags, wide, length, nullptr, 0, nullptr, nullptr);
     if (bytes <= 0)
         return {};
     std::string out(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, length, out.data(), bytes, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, wide, length, out.data(), bytes, nullptr, nullptr);
     return out;
 }
 

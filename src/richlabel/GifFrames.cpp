@@ -1,6 +1,8 @@
 // GIF frame filter; see GifFrames.h.
 #include "richlabel/GifFrames.h"
 
+#include "toolkit/ByteReader.h"
+
 namespace folvane {
 
 namespace {
@@ -16,14 +18,6 @@ bool IsFrameStart(std::span<const std::uint8_t> data, std::size_t i)
 {
     return data[i] == kExtensionIntroducer && i + 9 < data.size() && data[i + 1] == kGraphicControlLabel
         && data[i + 2] == kGraphicControlSize && data[i + 8] == kImageSeparator;
-}
-
-// Little-endian; bytes past the end count as 0.
-std::uint16_t Word(std::span<const std::uint8_t> data, std::size_t at)
-{
-    const std::uint16_t low = at < data.size() ? data[at] : 0;
-    const std::uint16_t high = at + 1 < data.size() ? data[at + 1] : 0;
-    return static_cast<std::uint16_t>(low | (high << 8));
 }
 
 } // namespace
@@ -50,8 +44,10 @@ int CountGifFrames(std::span<const std::uint8_t> data)
 std::vector<std::uint8_t> FilterGifFrames(std::span<const std::uint8_t> data, int frame, GifFrameInfo& info)
 {
     info = GifFrameInfo {};
-    info.animationWidth = Word(data, 6);
-    info.animationHeight = Word(data, 8);
+    // Fields cut off by the end of the data read as 0.
+    ByteReader fields(data);
+    info.animationWidth = fields.U16AtPadded(6);
+    info.animationHeight = fields.U16AtPadded(8);
 
     std::vector<std::uint8_t> out;
     out.reserve(data.size());
@@ -61,10 +57,10 @@ std::vector<std::uint8_t> FilterGifFrames(std::span<const std::uint8_t> data, in
         if (IsFrameStart(data, i)) {
             if (counter == frame) {
                 const std::size_t descriptor = i + 9; // just after the 0x2C
-                info.x = Word(data, descriptor);
-                info.y = Word(data, descriptor + 2);
-                info.width = Word(data, descriptor + 4);
-                info.height = Word(data, descriptor + 6);
+                info.x = fields.U16AtPadded(descriptor);
+                info.y = fields.U16AtPadded(descriptor + 2);
+                info.width = fields.U16AtPadded(descriptor + 4);
+                info.height = fields.U16AtPadded(descriptor + 6);
             }
             ++counter;
             skip = frame >= counter;

@@ -21,6 +21,16 @@ enum class Alignment { Left, Right, Center };
 // The three kinds of pass over a line. Only Fit decides where the line ends.
 enum class PassKind { Fit, Measure, Paint };
 
+// Widths and positions saturate here: words that do not fit are placed anyway, so a line of
+// huge runs would otherwise overflow. Far beyond any screen, far below int's range.
+constexpr int kGeometryLimit = 1 << 28;
+
+int Advance(int position, int by)
+{
+    return static_cast<int>(std::clamp<long long>(
+        static_cast<long long>(position) + by, -static_cast<long long>(kGeometryLimit), kGeometryLimit));
+}
+
 int FloorDiv2(int v)
 {
     return v >= 0 ? v / 2 : -((-v + 1) / 2);
@@ -124,6 +134,7 @@ private:
 
     // ---- pictures
     ResolvedPicture ResolveSource(std::string value);
+    ResolvedPicture ResolveSized(std::string source, int width, int height);
     void DrawResolvedAt(const ResolvedPicture& picture, int x, int y);
     void TilePicture(MarkupPicture& picture, bool once, int x, int y);
     bool PictureFits(int width) const;
@@ -228,6 +239,7 @@ void Renderer::Run()
     result_.TextWidth = 0;
     result_.TextHeight = 0;
     result_.MouseAnchor = -1;
+    result_.HoverRect = { -1, -1, -1, -1 };
 
     PreparedMarkup prepared = PrepareMarkup(req_.Markup);
     text_ = std::move(prepared.text);
@@ -401,8 +413,8 @@ void Renderer::MeasureRun(const std::string& run)
 {
     const MarkupRect from { rect_.left, rect_.top, rect_.right, bottom_ };
     const int width = canvas_.MeasureText(run, from, TextFlags(true));
-    HitTestRun(line_.width, line_.width + width);
-    line_.width += width;
+    HitTestRun(line_.width, Advance(line_.width, width));
+    line_.width = Advance(line_.width, width);
 }
 
 // Fit rule: the run fits while the line stays shorter than the room, or when the run alone is
@@ -444,14 +456,21 @@ void Renderer::PaintRun(const std::string& run)
     }
     const int width = canvas_.DrawTextRun(run, box, flags);
     if (state_.zigzag) {
-        DrawZigzag(x_, x_ + width);
+        DrawZigzag(x_, Advance(x_, width));
     }
-    x_ += width;
-    line_.width += width;
+    x_ = Advance(x_, width);
+    line_.width = Advance(line_.width, width);
 }
 
 void Renderer::DrawZigzag(int left, int right)
 {
+    // Only the visible stretch is drawn, so a run wider than any screen costs no more than one.
+    const MarkupRect visible = canvas_.ClipBounds();
+    left = std::max(left, visible.left - 4);
+    right = std::min(right, visible.right + 4);
+    if (left >= right) {
+        return;
+    }
     int x = left / 2 * 2;
     int offset = x % 4 == 0 ? 2 : 0;
     std::vector<MarkupPoint> points { { x, bottom_ + offset - 1 } };
@@ -463,9 +482,11 @@ void Renderer::DrawZigzag(int left, int right)
     canvas_.Polyline(points, clRed);
 }
 
+// Hit tests belong to the pass that places the line: in the fitting pass aligned lines have
+// not moved yet.
 void Renderer::HitTestRun(int start, int end)
 {
-    if (!state_.inAnchor) {
+    if (!state_.inAnchor || kind_ == PassKind::Fit) {
         return;
     }
     const int mx = req_.MouseX - rect_.left;
@@ -648,8 +669,8 @@ void Renderer::AnchorClose()
     state_.font.color = baseFont_.color;
     state_.inAnchor = false;
     if (state_.recordingHover) {
-        const int startX = anchorStartedOnLine_ ? rect_.left + anchorStartWidth_ : rect_.left;
-        result_.HoverRect = { startX, rect_.top, rect_.left + line_.width, bottom_ };
+        const int startX = anchorStartedOnLine_ ? Advance(rect_.left, anchorStartWidth_) : rect_.left;
+        result_.HoverRect = { startX, rect_.top, Advance(rect_.left, line_.width), bottom_ };
         result_.MouseAnchor = state_.anchorCount;
         state_.recordingHover = false;
     }
@@ -998,11 +1019,12 @@ bool Renderer::PictureFits(int width) const
 
 void Renderer::HitTestPicture(int width, int height)
 {
-    if (!state_.inAnchor) {
+    if (!state_.inAnchor || kind_ == PassKind::Fit) {
         return;
     }
-    const int mx = req_.MouseX - rect_.left;
-    if (mx > line_.width && mx < line_.width + width && req_.MouseY > rect_.top && req_.MouseY < rect_.top + height) {
+    const long long mx = static_cast<long long>(req_.MouseX) - rect_.left;
+    if (mx > line_.width && mx < static_cast<long long>(line_.width) + width && req_.MouseY > rect_.top
+        && req_.MouseY < static_cast<long long>(rect_.top) + height) {
         result_.OverAnchor = true;
         result_.AnchorTarget = state_.anchorTarget;
         pictureUnderMouse_ = state_.pictureCount;
@@ -1024,26 +1046,33 @@ void Renderer::AlignText(std::string_view upper)
     }
 }
 
+ResolvedPicture Renderer::ResolveSized(std::string source, int width, int height)
+{
+    ResolvedPicture picture = ResolveSource(std::move(source));
+    if (picture.kind == ResolvedPicture::Kind::Picture && width >= 1 && height >= 1) {
+        picture.width = Scale(width, true);
+        picture.height = Scale(height, false);
+    }
+    return picture;
+}
+
 // Returns false when the picture is deferred to the next line.
 bool Renderer::Image(std::string_view tag, std::string_view upper)
 {
     ++state_.pictureCount;
-    std::string source(QuotedValue(tag, FindAttribute(upper, "SRC")));
     bool hasAlt = false;
     const std::string_view alt = AttributeValue(upper, "ALT", &hasAlt);
-    if (hasAlt && pictureUnderMouse_ == state_.pictureCount) {
-        source = std::string(alt);
-    }
     const int width = ParseMarkupNumber(AttributeValue(upper, "WIDTH")).value;
     const int height = ParseMarkupNumber(AttributeValue(upper, "HEIGHT")).value;
+    const bool stretched = width >= 1 && height >= 1;
 
-    ResolvedPicture picture = ResolveSource(std::move(source));
+    ResolvedPicture picture = ResolveSized(std::string(QuotedValue(tag, FindAttribute(upper, "SRC"))), width, height);
+    // Hit-tested where the line is placed, before drawing, so that the alternative shows at once.
+    HitTestPicture(picture.width, picture.height);
+    if (hasAlt && pictureUnderMouse_ == state_.pictureCount) {
+        picture = ResolveSized(std::string(alt), width, height);
+    }
     if (picture.kind == ResolvedPicture::Kind::Picture) {
-        const bool stretched = width >= 1 && height >= 1;
-        if (stretched) {
-            picture.width = Scale(width, true);
-            picture.height = Scale(height, false);
-        }
         if (Painting()) {
             if (stretched) {
                 picture.picture->SetStretch(true);
@@ -1058,13 +1087,12 @@ bool Renderer::Image(std::string_view tag, std::string_view upper)
         DrawResolvedAt(picture, x_, rect_.top);
     }
 
-    HitTestPicture(picture.width, picture.height);
     if (kind_ == PassKind::Fit && !PictureFits(picture.width)) {
         EndLine();
         return false;
     }
-    line_.width += picture.width;
-    x_ += picture.width;
+    line_.width = Advance(line_.width, picture.width);
+    x_ = Advance(x_, picture.width);
     line_.height = std::max(line_.height, picture.height);
     AlignText(upper);
     return true;

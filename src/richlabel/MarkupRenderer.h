@@ -39,7 +39,7 @@ struct MarkupRenderResult {
     int TextWidth = 0; // widest line plus 2
     int TextHeight = 0; // the line heights plus 2
     int MouseAnchor = -1;
-    // Box of the anchor under the mouse on its last line; left as it was when none is found.
+    // Box of the anchor under the mouse on its last line; all -1 when none is found.
     MarkupRect HoverRect { -1, -1, -1, -1 };
 };
 

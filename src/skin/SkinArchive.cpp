@@ -2,8 +2,7 @@
 #include "skin/SkinArchive.h"
 
 #include "skin/Inflate.h"
-
-#include "skin/LittleEndian.h"
+#include "toolkit/ByteReader.h"
 
 #include <array>
 #include <cstring>
@@ -62,34 +61,39 @@ bool FindMember(SkinFile& archive, const std::string& memberName, DirectoryEntry
     if (size < kEndRecordSize)
         return false;
     const std::uint64_t endRecord = size - kEndRecordSize;
-    std::uint8_t end[kEndRecordSize];
-    if (!ReadExactly(archive, endRecord, end, sizeof end) || ReadLe32(end) != kEndRecordSignature
-        || ReadLe16(end + 20) != 0)
+    std::uint8_t endBytes[kEndRecordSize];
+    if (!ReadExactly(archive, endRecord, endBytes, sizeof endBytes))
+        return false;
+    ByteReader end(endBytes);
+    if (end.U32At(0) != kEndRecordSignature || end.U16At(20) != 0)
         return false;
 
     const std::string wanted = UpperAscii(memberName);
-    std::uint64_t pos = ReadLe32(end + 16);
+    std::uint64_t pos = end.U32At(16);
     while (pos < endRecord) {
-        std::uint8_t entry[kDirectoryEntrySize];
-        if (!ReadExactly(archive, pos, entry, sizeof entry))
+        std::uint8_t entryBytes[kDirectoryEntrySize];
+        if (!ReadExactly(archive, pos, entryBytes, sizeof entryBytes))
             return false;
-        const std::size_t nameLength = ReadLe16(entry + 28);
-        // Entries follow each other right after the name, so extra fields and
-        // comments would put the next read out of step.
-        if (nameLength > kMaxNameLength || ReadLe16(entry + 30) != 0 || ReadLe16(entry + 32) != 0)
+        ByteReader entry(entryBytes);
+        const std::size_t nameLength = entry.U16At(28);
+        // zip and 7-Zip write extra fields; the next entry follows them and
+        // the comment, as their lengths say.
+        const std::size_t extraLength = entry.U16At(30);
+        const std::size_t commentLength = entry.U16At(32);
+        if (nameLength > kMaxNameLength)
             return false;
         std::string name(nameLength, '\0');
         if (!ReadExactly(archive, pos + kDirectoryEntrySize, name.data(), nameLength))
             return false;
         if (UpperAscii(name) == wanted) {
-            found.flags = ReadLe16(entry + 8);
-            found.time = ReadLe16(entry + 12);
-            found.crc = ReadLe32(entry + 16);
-            found.uncompressedSize = ReadLe32(entry + 24);
-            found.localHeaderOffset = ReadLe32(entry + 42);
+            found.flags = entry.U16At(8);
+            found.time = entry.U16At(12);
+            found.crc = entry.U32At(16);
+            found.uncompressedSize = entry.U32At(24);
+            found.localHeaderOffset = entry.U32At(42);
             return true;
         }
-        pos += kDirectoryEntrySize + nameLength;
+        pos += kDirectoryEntrySize + nameLength + extraLength + commentLength;
     }
     return false;
 }
@@ -121,15 +125,18 @@ private:
     ZipCipher* cipher_;
 };
 
+// Refuses output past the directory's uncompressed size, so that a small
+// crafted member cannot fill the temporary folder before the size check.
 class FileSink final : public InflateSink {
 public:
-    explicit FileSink(SkinFile& file)
+    FileSink(SkinFile& file, std::uint64_t limit)
         : file_(file)
+        , limit_(limit)
     {
     }
     bool Write(const std::uint8_t* data, std::size_t size) override
     {
-        if (!file_.Append(data, size))
+        if (size > limit_ - written || !file_.Append(data, size))
             return false;
         written += size;
         return true;
@@ -138,15 +145,16 @@ public:
 
 private:
     SkinFile& file_;
+    std::uint64_t limit_;
 };
 
 SkinExtractResult Extract(SkinFile& archive, const DirectoryEntry& member, FileSink& sink, const std::string& password)
 {
-    std::uint8_t local[kLocalHeaderSize];
-    if (!ReadExactly(archive, member.localHeaderOffset, local, sizeof local))
+    std::uint8_t localBytes[kLocalHeaderSize];
+    if (!ReadExactly(archive, member.localHeaderOffset, localBytes, sizeof localBytes))
         return skinExtractFailed;
-    std::uint64_t pos
-        = std::uint64_t(member.localHeaderOffset) + kLocalHeaderSize + ReadLe16(local + 26) + ReadLe16(local + 28);
+    ByteReader local(localBytes);
+    std::uint64_t pos = std::uint64_t(member.localHeaderOffset) + kLocalHeaderSize + local.U16At(26) + local.U16At(28);
 
     ZipCipher cipher(password);
     const bool enciphered = (member.flags & 1) != 0;
@@ -224,7 +232,7 @@ SkinExtractResult ExtractSkinMember(SkinFileSystem& files, const std::string& ar
     std::unique_ptr<SkinFile> destination = files.Create(destinationPath);
     if (!destination)
         return skinExtractFailed;
-    FileSink sink(*destination);
+    FileSink sink(*destination, member.uncompressedSize);
     SkinExtractResult result = skinExtractFailed;
     try {
         result = Extract(*archive, member, sink, password);

@@ -1,8 +1,8 @@
 // Element file parsing and the portable archive reader core.
 #include "skin/SkinElementFile.h"
 
-#include "skin/LittleEndian.h"
 #include "skin/SkinArchive.h"
+#include "toolkit/ByteReader.h"
 
 #include <charconv>
 #include <cstring>
@@ -90,7 +90,7 @@ bool SkinElementTable::Parse(SkinFile& file)
     std::uint8_t probe[kHeaderProbe];
     if (!ReadExactly(file, 0, probe, sizeof probe))
         return false;
-    const std::uint32_t headerLength = ReadLe32(probe + 12);
+    const std::uint32_t headerLength = ByteReader(probe).U32At(12);
     if (headerLength < kHeaderMinimum || headerLength > size)
         return false;
     std::vector<std::uint8_t> header(headerLength);
@@ -102,7 +102,7 @@ bool SkinElementTable::Parse(SkinFile& file)
     // and the memory however the offsets are crafted.
     const std::uint64_t maxRecords = size / kRecordSize + 1;
     std::uint64_t dataBudget = size;
-    std::uint64_t offset = ReadLe32(header.data() + 20);
+    std::uint64_t offset = ByteReader(header).U32At(20);
     for (std::uint64_t n = 0;; ++n) {
         if (n > maxRecords) {
             Clear();
@@ -116,9 +116,10 @@ bool SkinElementTable::Parse(SkinFile& file)
         SkinElementRecord record;
         record.name.assign(reinterpret_cast<const char*>(raw), strnlen(reinterpret_cast<const char*>(raw), kNameSize));
         record.kind = raw[kNameSize];
-        record.dataOffset = ReadLe32(raw + kNameSize + 1);
-        record.dataSize = ReadLe32(raw + kNameSize + 5);
-        record.next = ReadLe32(raw + kNameSize + 9);
+        ByteReader fields(raw);
+        record.dataOffset = fields.U32At(kNameSize + 1);
+        record.dataSize = fields.U32At(kNameSize + 5);
+        record.next = fields.U32At(kNameSize + 9);
         if (record.next == 0)
             return true;
 
@@ -152,7 +153,7 @@ bool SkinElementTable::Parse(SkinFile& file)
             bitmaps_.emplace_back(record.name, std::move(data));
             break;
         case TSkinElementKind::integer:
-            integers_.push_back(record.name + "=" + std::to_string(static_cast<std::int32_t>(ReadLe32(data.data()))));
+            integers_.push_back(record.name + "=" + std::to_string(ByteReader(data).I32()));
             break;
         case TSkinElementKind::flag:
             flags_.push_back(record.name + "=" + std::to_string(data[0]));

@@ -52,9 +52,11 @@ private:
 
 class MemoryFile final : public SkinFile {
 public:
-    MemoryFile(std::shared_ptr<std::vector<std::uint8_t>> bytes, std::uint64_t limit)
+    MemoryFile(std::shared_ptr<std::vector<std::uint8_t>> bytes, std::uint64_t limit,
+        std::shared_ptr<std::uint64_t> offered = nullptr)
         : bytes_(std::move(bytes))
         , limit_(limit)
+        , offered_(std::move(offered))
     {
     }
     std::uint64_t Size() override { return bytes_->size(); }
@@ -69,6 +71,8 @@ public:
     }
     bool Append(const void* data, std::size_t size) override
     {
+        if (offered_)
+            *offered_ += size;
         if (size > limit_ - std::min<std::uint64_t>(limit_, bytes_->size()))
             return false;
         const auto* p = static_cast<const std::uint8_t*>(data);
@@ -79,6 +83,7 @@ public:
 private:
     std::shared_ptr<std::vector<std::uint8_t>> bytes_;
     std::uint64_t limit_;
+    std::shared_ptr<std::uint64_t> offered_;
 };
 
 std::string GuidText(const std::uint8_t (&b)[16])
@@ -151,7 +156,7 @@ std::unique_ptr<SkinFile> MemorySkinFileSystem::Create(const std::string& path)
         return nullptr;
     auto bytes = std::make_shared<Bytes>();
     files_[path] = bytes;
-    return std::make_unique<MemoryFile>(bytes, writeLimit_);
+    return std::make_unique<MemoryFile>(bytes, writeLimit_, offered_);
 }
 
 std::string MemorySkinFileSystem::NewGuidText()

@@ -78,11 +78,14 @@ public:
     void SetCreateFails(bool fails) { createFails_ = fails; }
     // Appends fail once a file would grow past this size.
     void SetWriteLimit(std::uint64_t limit) { writeLimit_ = limit; }
+    // Bytes offered to Append on any file, accepted or not.
+    std::uint64_t OfferedBytes() const { return *offered_; }
 
 private:
     std::map<std::string, std::shared_ptr<Bytes>> files_;
     bool createFails_ = false;
     std::uint64_t writeLimit_ = UINT64_MAX;
+    std::shared_ptr<std::uint64_t> offered_ = std::make_shared<std::uint64_t>(0);
     unsigned guidCounter_ = 0;
 };
 

@@ -52,9 +52,10 @@ TEST(FolderTextRule, TrailByteOfDoubleByteCharacterIsNotABackslash)
     EXPECT_EQ(folder + "\\", WithTrailingBackslash(folder, shiftJis));
     // A real backslash after the double-byte character counts.
     EXPECT_EQ(folder + "\\", WithTrailingBackslash(folder + "\\", shiftJis));
-    // A lead byte as the very last byte has no trail: the byte before still counts.
-    EXPECT_TRUE(EndsWithBackslash("C:\\", shiftJis));
-    EXPECT_FALSE(EndsWithBackslash("C:\\\x95", shiftJis));
+    // Only a walk from the start knows which bytes lead: two lead-range bytes
+    // form one character, so the backslash after them is a real one.
+    EXPECT_TRUE(EndsWithBackslash("\x95\x95\\", shiftJis));
+    EXPECT_FALSE(EndsWithBackslash("a\x95\\", shiftJis));
 }
 
 TEST_F(Locator, MachineReadStoresTheRawValueWithOneBackslash)
@@ -147,22 +148,26 @@ TEST_F(Locator, ResolverYieldsOnlyProvenFolders)
     EXPECT_EQ("", locator.CurrentFolder());
 }
 
-TEST_F(Locator, ResolverKeepsRootBackslashOnlyWithProgramAtDriveRoot)
+TEST_F(Locator, MissingKeyOrValueNeverPassesTheProof)
 {
+    // fsx.exe in the working folder and at the drive root must not stand in
+    // for a deleted key or an empty value.
+    AddProgram("");
+    AddProgram("\\");
+    EXPECT_FALSE(locator.IsProven(""));
+    EXPECT_FALSE(locator.IsProven("\\"));
     fake.registry.AddKey(kUser, kSimulatorKey);
+    fake.registry.AddKey(kMachine, kSimulatorKey);
     locator.GetFSXPath_Valid();
     EXPECT_EQ("", locator.CurrentFolder());
-    AddProgram("\\");
-    locator.GetFSXPath_Valid();
-    EXPECT_EQ("\\", locator.CurrentFolder());
 }
 
 TEST_F(Locator, ProofIsAPlainConcatenation)
 {
     EXPECT_FALSE(locator.IsProven("C:\\FSX\\"));
     EXPECT_EQ("C:\\FSX\\fsx.exe", fake.files.asked.back());
-    locator.IsProven("");
-    EXPECT_EQ("fsx.exe", fake.files.asked.back());
+    AddProgram("C:\\FSX\\..\\");
+    EXPECT_TRUE(locator.IsProven("C:\\FSX\\..\\"));
 }
 
 TEST_F(Locator, RegistryErrorLeavesTheFolderEmpty)

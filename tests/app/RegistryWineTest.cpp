@@ -248,6 +248,10 @@ TEST(Win32System, ReportsTheScreenAndTheRegistryView)
     // The prefixes are 64-bit: a 32-bit build runs under WoW64, a 64-bit build natively.
     EXPECT_EQ(sizeof(void*) == 4, system.IsWow64());
     EXPECT_EQ("C:\\Caf\xe9?", system.ToAnsi(u"C:\\Caf\u00e9\u4e2d"));
+    // No look-alike stands in for a character the code page lacks: a
+    // fullwidth backslash must not become a real one and name another folder.
+    EXPECT_EQ("C:\\FSX?Old", system.ToAnsi(u"C:\\FSX\uFF3COld"));
+    EXPECT_EQ("?", system.ToAnsi(u"\u0100"));
     EXPECT_FALSE(system.IsLeadByte('\\'));
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include <stdexcept>
 
@@ -25,7 +26,12 @@ public:
         : log_(log)
     {
     }
-    void Show() override { Use("splash show"); }
+    void Show() override
+    {
+        Use("splash show");
+        if (onShow)
+            onShow();
+    }
     void Repaint() override { Use("splash repaint"); }
     void SetMarkup(const std::string& markup) override { Use("splash markup " + markup); }
     void Hide() override { Use("splash hide"); }
@@ -35,6 +41,7 @@ public:
         released = true;
     }
     bool released = false;
+    std::function<void()> onShow;
 
 private:
     void Use(const std::string& event)
@@ -206,6 +213,34 @@ TEST_F(StartupCheck, RegistryErrorAtTheUserRootTakesTheSamePath)
     EXPECT_EQ(1, Run());
     EXPECT_TRUE(splash.released);
     EXPECT_EQ("Invalid data type for 'AppPath'.", fake.dialogs.shown.at(0).text);
+}
+
+TEST_F(StartupCheck, FailuresOutsideTheCheckReachTheLastResortHandler)
+{
+    // Building the splash fails: nothing to release, the box still comes.
+    WithSettingsFile();
+    windows.makeSplash = []() -> SplashScreen& { throw std::runtime_error("No splash layout"); };
+    EXPECT_EQ(1, Run());
+    ASSERT_EQ(1u, fake.dialogs.shown.size());
+    EXPECT_EQ("No splash layout.", fake.dialogs.shown[0].text);
+    EXPECT_EQ(0x40010u, fake.dialogs.shown[0].flags);
+
+    // The splash fails while it is shown: released once, before the box.
+    windows.makeSplash = [this]() -> SplashScreen& { return splash; };
+    splash.onShow = [] { throw 42; };
+    fake.log.clear();
+    EXPECT_EQ(1, Run());
+    EXPECT_THAT(fake.log, ElementsAre("splash show", "splash release", "box"));
+    EXPECT_EQ(startup::kUnknownFailure, fake.dialogs.shown.at(1).text);
+}
+
+TEST_F(StartupCheck, FailureBeforeTheMessageLoopEndsWithOne)
+{
+    windows.runInteractive = [] { throw std::runtime_error("Cannot create the main window"); };
+    EXPECT_EQ(1, Run());
+    EXPECT_EQ("Cannot create the main window.", fake.dialogs.shown.at(0).text);
+    EXPECT_EQ(7, RunWithLastResort(fake.dialogs, [] { return 7; }));
+    EXPECT_EQ(1u, fake.dialogs.shown.size());
 }
 
 } // namespace

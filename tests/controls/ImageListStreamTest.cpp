@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace folvane {
 namespace {
 
@@ -378,6 +380,40 @@ TEST(ControlsImageListStream, MalformedStreamsFailWithoutReadingOutside)
     // A list without a sensible size reads nothing.
     ImageListContent bad = List(0, 16);
     EXPECT_EQ(Read(good, bad).status, ImageListStatus::badSize);
+}
+
+TEST(ControlsImageListStream, StripsAreDecodedOnlyAsFarAsTheCountNeeds)
+{
+    // A mask strip of 69 Mi pixels packs into a few kilobytes; one entry needs
+    // 4 x 3 of it, and only that much is decoded, so it reads.
+    Bytes mask = EncodeBmpFile(MaskStrip(1, 4, 3));
+    const std::uint32_t offBits = static_cast<std::uint32_t>(Int32At(mask, 10));
+    mask.resize(offBits);
+    const std::int32_t wide = 23'000'000;
+    mask[18] = static_cast<std::uint8_t>(wide);
+    mask[19] = static_cast<std::uint8_t>(wide >> 8);
+    mask[20] = static_cast<std::uint8_t>(wide >> 16);
+    mask[21] = static_cast<std::uint8_t>(wide >> 24);
+    mask.resize(offBits + 3 * ((wide + 31) / 32) * 4, 0);
+    Bytes stream = Header(-4, 1);
+    Append(stream, Block(EncodeBmpFile(ImageStrip(1, 4, 3)), 32));
+    Append(stream, Block(mask, 8));
+    ImageListContent list = List(4, 3);
+    const ImageListResult r = Read(stream, list);
+    ASSERT_TRUE(r.Ok()) << r.message;
+    ASSERT_EQ(list.Count(), 1);
+    ExpectEntry(list, 0, 0, false);
+
+    // What is kept: N images, plus the unused rest of the last row of tiles.
+    const ImageListContent tiles = List(6, 2);
+    const auto area = [&](int count, BmpSize stored) {
+        const BmpSize part = ImageListStripPart(tiles, count, stored);
+        return std::int64_t { std::min(part.width, stored.width) } * std::min(part.height, stored.height);
+    };
+    EXPECT_EQ(area(5, { 6 * 100'000, 2 }), 5 * 12);
+    EXPECT_EQ(area(6, { 4 * 6, 100'000 }), 8 * 12);
+    EXPECT_EQ(area(1, { 1, 10'000'000 }), 2);
+    EXPECT_EQ(area(0x7FFFFFFF, { 6, 2 }), 12);
 }
 
 TEST(ControlsImageListStream, CuttingHandlesOddShapes)

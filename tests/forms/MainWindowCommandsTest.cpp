@@ -228,6 +228,13 @@ TEST_F(MainWindow, CdromBoxTogglesTheDriveListWithATick)
     commands.cbSetCDROMPathClick();
     EXPECT_FALSE(view.driveEnabled);
     EXPECT_EQ(std::vector<std::string>(2, "C:\\FSX\\\\Uires\\checkc.wav"), fake.sound.played);
+
+    // The sound's registry read fails: the error still goes out to the error
+    // box, but the list has followed the box, as the path writer expects.
+    fake.registry.SetRaw(kMachine, kSimulatorKey, "SetupPath", reg::kTypeDword, { 1, 0, 0, 0 });
+    view.cdromChecked = true;
+    EXPECT_THROW(commands.cbSetCDROMPathClick(), RegistryError);
+    EXPECT_TRUE(view.driveEnabled);
 }
 
 TEST_F(MainWindow, SoundsByControl)

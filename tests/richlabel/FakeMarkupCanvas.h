@@ -10,6 +10,7 @@
 #include "richlabel/MarkupCanvas.h"
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -120,16 +121,21 @@ public:
     int PixelsPerInchY() const override { return ppiY; }
 
     int CharWidth() const { return std::max(1, font_.size / 2) + (font_.Has(mfsBold) ? 1 : 0); }
+    // As GDI does, a width past int's range is cut to it.
+    int Width(std::string_view text) const
+    {
+        return static_cast<int>(std::min<long long>(static_cast<long long>(text.size()) * CharWidth(), INT_MAX));
+    }
     int TextHeight(std::string_view) override { return std::max(1, font_.size + 5); }
 
     int MeasureText(std::string_view text, const MarkupRect& rect, unsigned flags) override
     {
-        return static_cast<int>(Shown(text, rect, flags).size()) * CharWidth();
+        return Width(Shown(text, rect, flags));
     }
     int DrawTextRun(std::string_view text, const MarkupRect& rect, unsigned flags) override
     {
         FakeText drawn { Shown(text, rect, flags), rect, font_, background_, 0 };
-        drawn.width = static_cast<int>(drawn.text.size()) * CharWidth();
+        drawn.width = Width(drawn.text);
         texts.push_back(drawn);
         return drawn.width;
     }

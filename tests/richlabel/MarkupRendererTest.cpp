@@ -251,6 +251,14 @@ TEST_F(richlabel_MarkupRenderer, AnchorPicturesAreHitAndShowTheirAlternative)
     Render("<a href=\"pic\"><img src=\"idx:0\" alt=\"idx:1\"></a>");
     ASSERT_EQ(canvas.images.size(), 1u);
     EXPECT_EQ(canvas.images[0].index, 0);
+    // A centred picture is hit where it is drawn, not where the fitting pass first had it.
+    request.MeasureOnly = true;
+    const std::string centred = "<p align=\"center\"><a href=\"pic\"><img src=\"idx:0\"></a>";
+    request.MouseX = 5;
+    EXPECT_FALSE(Render(centred));
+    EXPECT_EQ(result.AnchorTarget, "");
+    request.MouseX = 165;
+    EXPECT_TRUE(Render(centred));
 }
 
 TEST_F(richlabel_MarkupRenderer, AnchorStyling)
@@ -533,8 +541,20 @@ TEST_F(richlabel_MarkupRenderer, HugeInputsStayBounded)
     Render("<body background=\"dot\">", { 0, 0, 40, 30 + 65535 });
     EXPECT_EQ(canvas.pictures.size(), 40u * 30u);
 
-    Render("<of x=\"99999999999\"><ind x=\"99999999999\">a<font size=\"99999999\">b");
-    EXPECT_GT(result.TextHeight, 0);
+    // Runs glued without spaces stay on one line however wide they get: the line's width
+    // saturates instead of wrapping round, so the widest line is still the widest.
+    std::string glued = "<font size=\"999999\">";
+    for (int i = 0; i < 1000; ++i) {
+        glued += "wwww<b>w</b>";
+    }
+    canvas.bounds = { 0, 0, 330, 200 };
+    Render(glued);
+    EXPECT_GT(result.TextWidth, 1 << 27);
+
+    // A zig-zag under a run 20 million pixels wide covers only what can be seen.
+    Render("<e><font size=\"999999\">" + std::string(40, 'w'));
+    ASSERT_EQ(canvas.lines.size(), 1u);
+    EXPECT_LE(canvas.lines[0].size(), 200u);
 }
 
 } // namespace

@@ -67,6 +67,21 @@ TEST(SkinArchiveMemory, AnEmptyResultWhereDataWasPromisedIsAFailure)
     EXPECT_EQ(files.Get("out"), nullptr);
 }
 
+TEST(SkinArchiveMemory, OutputStopsAtTheDirectorysSize)
+{
+    // The member inflates to 1 MiB while the directory promises 100 bytes:
+    // nothing past those 100 bytes is ever written.
+    MemorySkinFileSystem files;
+    Bytes big = test::MakeSkinArchive(Bytes(1 << 20, 0x55));
+    const std::size_t end = big.size() - 22;
+    const std::size_t directory = big[end + 16] | (big[end + 17] << 8) | (big[end + 18] << 16);
+    test::Put32(big, directory + 24, 100);
+    files.Put("big.skn", big);
+    EXPECT_EQ(ExtractSkinMember(files, "big.skn", "SKINDATA.SK2", "out", ""), 2);
+    EXPECT_EQ(files.Get("out"), nullptr);
+    EXPECT_LE(files.OfferedBytes(), 100u);
+}
+
 TEST(SkinArchiveReaderCore, LoadsElementsAndLeavesNoTemporaryFile)
 {
     const Bytes red = MakeBmp(2, 2, 0xFF0000);

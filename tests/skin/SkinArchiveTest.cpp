@@ -70,6 +70,21 @@ protected:
         return archive;
     }
 
+    // Packs the listed files with a packer's own default options (extra
+    // fields included) and patches the result to "SK".
+    std::string Pack(const std::string& name, const std::string& packer, const std::string& members)
+    {
+        const std::string archive = dir_ + "/" + name;
+        const std::string command = "cd '" + dir_ + "' && " + packer + " '" + archive + "' " + members + " >/dev/null";
+        EXPECT_EQ(std::system(command.c_str()), 0) << command;
+        Bytes bytes = ReadFile(archive);
+        EXPECT_GT(bytes.size(), 30u);
+        bytes[0] = 'S';
+        bytes[1] = 'K';
+        WriteFile(archive, bytes);
+        return archive;
+    }
+
     int Extract(const std::string& archive, const std::string& password, const std::string& member = "SKINDATA.SK2")
     {
         return ExtractSkinMember(files_, archive, member, Out(), password);
@@ -164,6 +179,35 @@ TEST_F(SkinArchiveZip, DataThatIsNotWhatTheDirectoryPromisesGivesTwo)
     WriteFile(archive, cut);
     EXPECT_EQ(Extract(archive, ""), 2);
     EXPECT_FALSE(OutExists());
+}
+
+TEST_F(SkinArchiveZip, ArchivesOfTheUsualPackersAreRead)
+{
+    // Other members before and after, so that entries with extra fields must
+    // be stepped over to reach the wanted one and to find none.
+    Bytes text;
+    for (int i = 0; i < 3000; ++i)
+        text.push_back(static_cast<std::uint8_t>("skin notes "[i % 11]));
+    WriteFile(dir_ + "/A_NOTES.TXT", text);
+    WriteFile(dir_ + "/Z_NOTES.TXT", text);
+    for (const std::string packer : { "zip -q", "7z a -tzip -bd" }) {
+        SCOPED_TRACE(packer);
+        const std::string tag = packer.substr(0, 2);
+        const std::string single = Pack(tag + "_one.skn", packer, "SKINDATA.SK2");
+        ASSERT_EQ(Extract(single, ""), 0);
+        EXPECT_EQ(ReadFile(Out()), element_);
+        std::remove(Out().c_str());
+
+        const std::string several = Pack(tag + "_several.skn", packer, "A_NOTES.TXT SKINDATA.SK2 Z_NOTES.TXT");
+        ASSERT_EQ(Extract(several, ""), 0);
+        EXPECT_EQ(ReadFile(Out()), element_);
+        std::remove(Out().c_str());
+        ASSERT_EQ(Extract(several, "", "z_notes.txt"), 0);
+        EXPECT_EQ(ReadFile(Out()), text);
+        std::remove(Out().c_str());
+        EXPECT_EQ(Extract(several, "", "MISSING.TXT"), 1);
+        EXPECT_FALSE(OutExists());
+    }
 }
 
 } // namespace

@@ -3,9 +3,9 @@
 // reader code as the program. The exit code is the extraction result: 0
 // extracted, 1 not a readable skin archive, 2 password missing or wrong or
 // data not as the directory says (3 for a usage error).
-#include "skin/LittleEndian.h"
 #include "skin/SkinArchive.h"
 #include "skin/SkinElementFile.h"
+#include "toolkit/ByteReader.h"
 #include "toolkit/graphics/BmpFile.h"
 
 #include <cstdio>
@@ -69,7 +69,7 @@ void PrintElement(const SkinElementRecord& record, SkinFile& file)
         break;
     }
     case 1: {
-        const std::int32_t value = static_cast<std::int32_t>(ReadLe32(data.data()));
+        const std::int32_t value = ByteReader(data).I32();
         std::printf("%-40s integer  %d (0x%08X)\n", name.c_str(), value, static_cast<unsigned>(value));
         break;
     }

@@ -1,6 +1,8 @@
 // BMP file parsing and encoding; see BmpFile.h for what is accepted.
 #include "toolkit/graphics/BmpFile.h"
 
+#include "toolkit/ByteReader.h"
+
 #include <algorithm>
 #include <bit>
 #include <limits>
@@ -14,20 +16,6 @@ constexpr std::size_t kCoreHeaderSize = 12;
 constexpr std::size_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kBiRgb = 0;
 constexpr std::uint32_t kBiBitfields = 3;
-
-// ---------------------------------------------------------------------------
-// Little-endian reads over a span whose bounds the caller has checked.
-
-std::uint16_t Read16(std::span<const std::uint8_t> b, std::size_t at)
-{
-    return static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8));
-}
-
-std::uint32_t Read32(std::span<const std::uint8_t> b, std::size_t at)
-{
-    return static_cast<std::uint32_t>(b[at]) | (static_cast<std::uint32_t>(b[at + 1]) << 8)
-        | (static_cast<std::uint32_t>(b[at + 2]) << 16) | (static_cast<std::uint32_t>(b[at + 3]) << 24);
-}
 
 void Put16(std::vector<std::uint8_t>& out, std::uint16_t v)
 {
@@ -95,7 +83,8 @@ bool Fail(std::string* error, const char* text)
 // ===========================================================================
 // Parsing
 
-bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_t* consumed, std::string* error)
+bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_t* consumed, std::string* error,
+    const BmpKeepRule& keep)
 {
     out = BmpImage {};
     if (consumed)
@@ -103,10 +92,11 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
 
     if (bytes.size() < kFileHeaderSize + 4)
         return Fail(error, "BMP data truncated in the file header");
+    ByteReader in(bytes);
     if (bytes[0] != 'B' || bytes[1] != 'M')
         return Fail(error, "not a BMP file image (no \"BM\" signature)");
-    const std::uint32_t offBits = Read32(bytes, 10);
-    const std::uint32_t headerSize = Read32(bytes, 14);
+    const std::uint32_t offBits = in.U32At(10);
+    const std::uint32_t headerSize = in.U32At(14);
 
     const bool core = headerSize == kCoreHeaderSize;
     if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
@@ -120,25 +110,26 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
     std::uint32_t compression = kBiRgb;
     std::uint32_t clrUsed = 0;
     if (core) {
-        width = Read16(bytes, h + 4);
-        height = Read16(bytes, h + 6);
-        bpp = Read16(bytes, h + 10);
+        width = in.U16At(h + 4);
+        height = in.U16At(h + 6);
+        bpp = in.U16At(h + 10);
     } else {
-        width = static_cast<std::int32_t>(Read32(bytes, h + 4));
-        height = static_cast<std::int32_t>(Read32(bytes, h + 8));
-        bpp = Read16(bytes, h + 14);
-        compression = Read32(bytes, h + 16);
-        clrUsed = Read32(bytes, h + 32);
+        width = static_cast<std::int32_t>(in.U32At(h + 4));
+        height = static_cast<std::int32_t>(in.U32At(h + 8));
+        bpp = in.U16At(h + 14);
+        compression = in.U32At(h + 16);
+        clrUsed = in.U32At(h + 32);
     }
     const bool topDown = height < 0;
     if (topDown)
         height = -height;
     if (width <= 0 || height <= 0)
         return Fail(error, "BMP image has no pixels");
+    const std::uint64_t storedPixels = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
+    if (height > std::numeric_limits<int>::max() || (!keep && storedPixels > kMaxBmpPixels))
+        return Fail(error, "BMP image too large");
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
         return Fail(error, "unsupported BMP bit depth");
-    if (static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height) > kMaxBmpPixels)
-        return Fail(error, "BMP image too large");
     if (compression != kBiRgb && !(compression == kBiBitfields && (bpp == 16 || bpp == 32)))
         return Fail(error, "unsupported BMP compression");
 
@@ -156,11 +147,11 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
                 return Fail(error, "BMP data truncated in the colour masks");
             cursor += 12;
         }
-        masks[0] = Read32(bytes, at);
-        masks[1] = Read32(bytes, at + 4);
-        masks[2] = Read32(bytes, at + 8);
+        masks[0] = in.U32At(at);
+        masks[1] = in.U32At(at + 4);
+        masks[2] = in.U32At(at + 8);
         if (headerSize >= 56)
-            masks[3] = Read32(bytes, at + 12);
+            masks[3] = in.U32At(at + 12);
         if (bpp == 16 && ((masks[0] | masks[1] | masks[2] | masks[3]) >> 16) != 0)
             return Fail(error, "BMP colour mask wider than the pixel");
         if (!MakeChannel(masks[0], red) || !MakeChannel(masks[1], green) || !MakeChannel(masks[2], blue)
@@ -213,8 +204,19 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
     if (pixelStart > bytes.size() || dataBytes > bytes.size() - pixelStart)
         return Fail(error, "BMP data truncated in the pixel rows");
 
-    const int w = static_cast<int>(width);
-    const int ht = static_cast<int>(height);
+    // With a keep rule the pixel limit is on what is kept: the stored rows are
+    // already in memory, so only the decoded copy can grow out of proportion.
+    const int storedHeight = static_cast<int>(height);
+    BmpSize kept { static_cast<int>(width), storedHeight };
+    if (keep) {
+        const BmpSize wanted = keep(kept);
+        kept.width = std::clamp(wanted.width, 1, kept.width);
+        kept.height = std::clamp(wanted.height, 1, kept.height);
+    }
+    if (static_cast<std::uint64_t>(kept.width) * static_cast<std::uint64_t>(kept.height) > kMaxBmpPixels)
+        return Fail(error, "BMP image too large");
+    const int w = kept.width;
+    const int ht = kept.height;
     out.width = w;
     out.height = ht;
     out.bitsPerPixel = static_cast<int>(bpp);
@@ -224,7 +226,7 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
         out.indices.resize(count);
 
     for (int y = 0; y < ht; ++y) {
-        const int storedRow = topDown ? y : ht - 1 - y;
+        const int storedRow = topDown ? y : storedHeight - 1 - y;
         const std::uint8_t* row = bytes.data() + pixelStart + static_cast<std::size_t>(storedRow) * rowBytes;
         std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * w;
         switch (bpp) {

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <vector>
@@ -33,11 +34,20 @@ struct BmpImage {
 // what would exhaust a 32-bit address space.
 constexpr std::uint64_t kMaxBmpPixels = 64u * 1024u * 1024u;
 
+struct BmpSize {
+    int width = 0;
+    int height = 0;
+};
+
+// Given the stored size, the part to keep from the top left; the parser
+// neither allocates nor decodes the rest, and keeps at least one pixel.
+using BmpKeepRule = std::function<BmpSize(BmpSize stored)>;
+
 // On success fills `out` and, when asked, `consumed` with the bytes the file
 // image occupies (headers, colour table and pixel rows as the headers place
 // them). On failure `out` is left empty and `error` says why.
-bool ParseBmpFile(
-    std::span<const std::uint8_t> bytes, BmpImage& out, std::size_t* consumed = nullptr, std::string* error = nullptr);
+bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_t* consumed = nullptr,
+    std::string* error = nullptr, const BmpKeepRule& keep = {});
 
 // Encodes `image` at its bitsPerPixel. For depths <= 8 it writes `indices`
 // with `palette`; when `indices` does not hold width*height entries they are
