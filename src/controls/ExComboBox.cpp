@@ -45,17 +45,6 @@ wchar_t TranslateKey(std::uint16_t key)
 } // namespace
 
 // ---------------------------------------------------------------------------
-// TExComboButton
-// ---------------------------------------------------------------------------
-
-TExComboButton::TExComboButton(TComponent* owner)
-    : TExEditBtn(owner)
-{
-    // Down while the list is open; the combo sets and clears it.
-    SetIsSwitch(true);
-}
-
-// ---------------------------------------------------------------------------
 // TExComboListBox
 // ---------------------------------------------------------------------------
 
@@ -199,6 +188,11 @@ LRESULT TExComboListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return DefaultHandler(message, wParam, lParam);
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+    case WM_ERASEBKGND:
+        // The system list paints its rows (through WM_DRAWITEM) and the rest.
+        return DefaultHandler(message, wParam, lParam);
     default:
         return TWinControl::WndProc(message, wParam, lParam);
     }
@@ -219,7 +213,7 @@ void TExComboPopup::CreateParams(TCreateParams& params)
 {
     TForm::CreateParams(params);
     params.Style = WS_POPUP | WS_CLIPCHILDREN;
-    params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE;
+    params.ExStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW;
     // Owned by the combo's top-level window, so that it stays above it.
     params.WndParent = combo_.HandleAllocated() ? GetAncestor(combo_.ExistingHandle(), GA_ROOT) : nullptr;
 }
@@ -277,9 +271,9 @@ TCustomExComboBox::TCustomExComboBox(TComponent* owner)
     : TCustomExButtonEdit(owner)
     , search_(SystemUpper)
 {
-    button_ = new TExComboButton(this);
-    SetMainButton(button_);
-    button_->OnClick = [this](TComponent* sender) { ButtonClicked(sender); };
+    // Down while the list is open; the combo sets and clears it.
+    button_ = Button();
+    button_->SetIsSwitch(true);
     popup_ = new TExComboPopup(*this);
     list_ = new TExComboListBox(*this, popup_);
     list_->SetParent(popup_);
@@ -364,9 +358,9 @@ void TCustomExComboBox::BuildArrowGlyph()
 void TCustomExComboBox::ApplyItemText()
 {
     const std::wstring text = itemIndex_ >= 0 ? Items()[static_cast<std::size_t>(itemIndex_)] : std::wstring();
-    SetEditText(text);
+    TCustomExButtonEdit::SetText(text);
     if (autoSelect_)
-        MoveCaretToEnd();
+        SetSelection(static_cast<int>(text.size()), 0);
     TextFollowed();
     Invalidate();
 }
@@ -375,26 +369,50 @@ void TCustomExComboBox::TextFollowed()
 {
 }
 
+int TCustomExComboBox::IndexOfText(const std::wstring& text) const
+{
+    const auto& items = Items();
+    const auto found = std::find(items.begin(), items.end(), text);
+    return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+void TCustomExComboBox::SetText(const std::wstring& value)
+{
+    int index = IndexOfText(value);
+    if (index < 0 && ListOnly())
+        index = itemIndex_;
+    itemIndex_ = index;
+    if (index >= 0 || ListOnly()) {
+        ApplyItemText();
+        return;
+    }
+    TCustomExButtonEdit::SetText(value);
+    TextFollowed();
+}
+
 void TCustomExComboBox::UserSelect(int index)
 {
     if (index < -1 || index >= list_->Count())
         index = -1;
     itemIndex_ = index;
     ApplyItemText();
-    SelectionChanged();
+    TCustomExButtonEdit::Change();
 }
 
-void TCustomExComboBox::SelectionChanged()
+void TCustomExComboBox::Change()
 {
-    if (OnChange)
-        OnChange(this);
+    if (!ListOnly()) {
+        itemIndex_ = IndexOfText(Text());
+        TextFollowed();
+    }
+    TCustomExButtonEdit::Change();
 }
 
 // ---------------------------------------------------------------------------
 // Opening and closing
 // ---------------------------------------------------------------------------
 
-void TCustomExComboBox::ButtonClicked(TComponent*)
+void TCustomExComboBox::ButtonClick()
 {
     DropDown();
 }

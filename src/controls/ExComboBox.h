@@ -1,4 +1,5 @@
-// TCustomExComboBox: a button edit whose main button drops down a list.
+// TCustomExComboBox: a button edit whose main button drops down a list. The
+// main button works as a switch that stays down while the list is open.
 //
 // The list lives in a borderless, topmost pop-up form that the combo owns
 // and shows without activating it, so the combo keeps the focus and takes
@@ -29,13 +30,6 @@ namespace folvane {
 class TCustomExComboBox;
 
 enum class TExComboStyle { csDropDown, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
-
-// The drop-down button: a switch that stays down while the list is open.
-class TExComboButton : public TExEditBtn {
-public:
-    explicit TExComboButton(TComponent* owner = nullptr);
-    const char* ClassName() const override { return "TExComboButton"; }
-};
 
 class TExComboListBox : public TWinControl {
 public:
@@ -105,6 +99,9 @@ public:
     int ItemIndex() const { return itemIndex_; }
     // Selects an item by code (the text follows; no OnChange).
     void SetItemIndex(int value);
+    // A text from code selects the item it equals; a list-only box first
+    // puts back the selected item's text when the text is not listed.
+    void SetText(const std::wstring& value);
     TExComboStyle Style() const { return style_; }
     void SetStyle(TExComboStyle value);
     // Every style but csDropDown takes its text only from the list.
@@ -161,9 +158,9 @@ protected:
     void CancelMode() override;
     void EnabledChanged() override;
     void PaintTextArea(TCanvas& canvas, const RECT& area) override;
-
-    // The user changed the selection: OnChange.
-    virtual void SelectionChanged();
+    void ButtonClick() override;
+    // Typing into an editable box selects the item the text equals.
+    void Change() override;
     // The text changed (list, keyboard or code); the item follows it.
     virtual void TextFollowed();
     // The user picked `index` (list, keys or search): it becomes the item,
@@ -174,12 +171,12 @@ private:
     friend class TExComboListBox;
 
     void BuildArrowGlyph();
-    void ButtonClicked(TComponent* sender);
+    int IndexOfText(const std::wstring& text) const;
     bool DropDownKey(std::uint16_t key, TShiftState shift) const;
     void Search(wchar_t ch);
     void ApplyItemText();
 
-    TExComboButton* button_ = nullptr;
+    TExEditBtn* button_ = nullptr;
     TExComboPopup* popup_ = nullptr;
     TExComboListBox* list_ = nullptr;
     int itemIndex_ = -1;

@@ -89,12 +89,12 @@ void TExDriveComboBox::SetDrive(wchar_t value)
 
 bool TExDriveComboBox::ButtonEnabled() const
 {
-    return MainButton().Enabled();
+    return Button()->Enabled();
 }
 
 void TExDriveComboBox::SetButtonEnabled(bool value)
 {
-    MainButton().SetEnabled(value);
+    Button()->SetEnabled(value);
 }
 
 void TExDriveComboBox::SetEnabled(bool value)

@@ -326,7 +326,7 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
     EXPECT_LE(firstInk, 21);
 
     // The arrow glyph: the triangle in the button-text colour on white.
-    TBitmap& glyph = combo->MainButton().Glyph();
+    TBitmap& glyph = combo->Button()->Glyph();
     ASSERT_EQ(glyph.Width(), 9);
     EXPECT_EQ(glyph.Pixel(0, 4), clWhite);
     EXPECT_EQ(glyph.Pixel(4, 4), static_cast<TColor>(ColorToRGB(clBtnText)));

@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Runs a Windows test with a CD-ROM drive E: labelled FSX in the test prefix,
-# and takes the drive away again afterwards (also on failure), so that tests
-# that list drives see the prefix as it was.
-# Usage: cdrom_drive.sh EMULATOR TEST_EXE [ARGS...]
+# Runs a Windows test with a CD-ROM drive E: labelled FSX in its tree's Wine
+# prefix, and takes the drive away again afterwards (also on failure), so
+# that tests that list drives see the prefix as it was.
+# Usage: cdrom_drive.sh WINE_EXEC TREE TEST_EXE [ARGS...] (the tree's emulator
+# and the program)
 set -euo pipefail
-: "${WINEPREFIX:?the Wine prefix of the test run}"
-reg64=(/usr/lib/wine/wine64 reg)
+source "$(dirname "$1")/wine-env.sh"
+wine_tree_env "$2"
+# Drive settings live in the 64-bit registry view.
+reg64=("$FOLVANE_WINE64_LOADER" reg)
 link="$WINEPREFIX/dosdevices/e:"
 key='HKLM\Software\Wine\Drives'
 media=$(mktemp -d)

@@ -1,0 +1,968 @@
+// TCustomExEdit.
+#include "controls/ExEdit.h"
+
+#include "controls/ExTheme.h"
+#include "controls/UnicodeClipboard.h"
+#include "toolkit/Form.h"
+#include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/GdiHandle.h"
+#include "toolkit/graphics/TextConvert.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace folvane {
+
+namespace {
+
+// Parts and states of the "EDIT" theme class.
+constexpr int kThemeEditText = 1;
+constexpr int kThemeEditNormal = 1, kThemeEditDisabled = 4, kThemeEditFocused = 5, kThemeEditReadOnly = 6;
+
+// The window's whole device context (frame included) for one scope.
+class WindowFrameDC {
+public:
+    explicit WindowFrameDC(HWND window)
+        : window_(window)
+        , dc_(GetWindowDC(window))
+    {
+    }
+    ~WindowFrameDC()
+    {
+        if (dc_)
+            ReleaseDC(window_, dc_);
+    }
+    WindowFrameDC(const WindowFrameDC&) = delete;
+    WindowFrameDC& operator=(const WindowFrameDC&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+UINT SideFlags(TEditBorderSides sides)
+{
+    UINT flags = 0;
+    if (sides & ebsLeft)
+        flags |= BF_LEFT;
+    if (sides & ebsTop)
+        flags |= BF_TOP;
+    if (sides & ebsRight)
+        flags |= BF_RIGHT;
+    if (sides & ebsBottom)
+        flags |= BF_BOTTOM;
+    return flags;
+}
+
+// The 1-pixel line on the sides that exist.
+void LineFrame(HDC dc, RECT r, TEditBorderSides sides, TColor color)
+{
+    TOwnedBrush brush(CreateSolidBrush(ColorToRGB(color)));
+    const RECT lines[] = { { r.left, r.top, r.left + 1, r.bottom }, { r.left, r.top, r.right, r.top + 1 },
+        { r.right - 1, r.top, r.right, r.bottom }, { r.left, r.bottom - 1, r.right, r.bottom } };
+    const TEditBorderSides order[] = { ebsLeft, ebsTop, ebsRight, ebsBottom };
+    for (int i = 0; i < 4; ++i)
+        if (sides & order[i])
+            FillRect(dc, &lines[i], brush.Get());
+}
+
+// DrawEdge arguments of the flat frame styles drawn as edges.
+bool FlatEdge(TFlatBorderType type, UINT& edge, UINT& extra)
+{
+    extra = 0;
+    switch (type) {
+    case TFlatBorderType::fbtFlat:
+        edge = EDGE_SUNKEN;
+        extra = BF_FLAT;
+        return true;
+    case TFlatBorderType::fbtSunken:
+        edge = EDGE_SUNKEN;
+        return true;
+    case TFlatBorderType::fbtSunkenInner:
+        edge = BDR_SUNKENINNER;
+        return true;
+    case TFlatBorderType::fbtSunkenOuter:
+        edge = BDR_SUNKENOUTER;
+        return true;
+    case TFlatBorderType::fbtRaised:
+        edge = EDGE_RAISED;
+        return true;
+    case TFlatBorderType::fbtRaisedInner:
+        edge = BDR_RAISEDINNER;
+        return true;
+    case TFlatBorderType::fbtRaisedOuter:
+        edge = BDR_RAISEDOUTER;
+        return true;
+    case TFlatBorderType::fbtBump:
+    case TFlatBorderType::fbtBigBump:
+        edge = EDGE_BUMP;
+        return true;
+    case TFlatBorderType::fbtEtched:
+        edge = EDGE_ETCHED;
+        return true;
+    case TFlatBorderType::fbtFramed:
+        edge = BDR_SUNKENOUTER;
+        extra = BF_MONO;
+        return true;
+    default:
+        return false;
+    }
+}
+
+// A solid colour blended over `rect` with `alpha` (0..255).
+void BlendRect(HDC dc, const RECT& rect, TColor color, int alpha)
+{
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
+        return;
+    TBitmap dot(1, 1, TPixelFormat::pf32bit);
+    dot.SetPixel(0, 0, ColorToRGB(color));
+    const BLENDFUNCTION blend { AC_SRC_OVER, 0, static_cast<BYTE>(alpha), 0 };
+    AlphaBlend(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, dot.DC(), 0, 0, 1, 1, blend);
+}
+
+} // namespace
+
+// What painting, the caret and hit-testing need of the line, measured with
+// the box's font.
+struct TCustomExEdit::Line {
+    std::wstring shown; // tabs expanded
+    std::vector<int> prefix; // prefix[i]: width of the first i characters of Text()
+    std::vector<int> advances; // advance of each character of `shown`
+    int width = 0;
+    int ascent = 0;
+    int descent = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Properties
+// ---------------------------------------------------------------------------
+
+TCustomExEdit::TCustomExEdit(TComponent* owner)
+    : TExThemedControl(owner)
+{
+    SetBounds(Left(), Top(), 121, 21);
+    SetColor(clWindow);
+    SetParentColor(false);
+    SetCursor(crIBeam);
+    SetTabStop(true);
+}
+
+template <typename T> void TCustomExEdit::Store(T& field, T value)
+{
+    if (field == value)
+        return;
+    field = value;
+    Invalidate();
+}
+
+void TCustomExEdit::SetText(const std::wstring& value)
+{
+    if (value == model_.Text())
+        return;
+    model_.SetText(value);
+    model_.MoveTo(0, false);
+    modified_ = false;
+    scroll_ = 0;
+    CaretMoved();
+    if (!notifyUserChangeOnly_)
+        Change();
+}
+
+void TCustomExEdit::SetReadOnly(bool value)
+{
+    if (value == model_.ReadOnly())
+        return;
+    model_.SetReadOnly(value);
+    FrameChanged(false); // the themed frame has a read-only state
+}
+
+void TCustomExEdit::SetSelection(int start, int length)
+{
+    model_.SetSelection(static_cast<std::size_t>(std::max(start, 0)), static_cast<std::size_t>(std::max(length, 0)));
+    CaretMoved();
+}
+
+void TCustomExEdit::SelectAll()
+{
+    model_.SelectAll();
+    CaretMoved();
+}
+
+void TCustomExEdit::CopyToClipboard()
+{
+    std::wstring text;
+    if (model_.Copy(text))
+        WriteClipboardText(ExistingHandle(), text);
+}
+
+void TCustomExEdit::CutToClipboard()
+{
+    if (ReadOnly() || !model_.HasSelection())
+        return;
+    CopyToClipboard();
+    if (model_.DeleteSelection())
+        UserChanged();
+}
+
+void TCustomExEdit::PasteFromClipboard()
+{
+    std::wstring text;
+    if (ReadOnly() || !ReadClipboardText(ExistingHandle(), text))
+        return;
+    if (model_.Insert(text))
+        UserChanged();
+}
+
+void TCustomExEdit::ClearSelection()
+{
+    if (model_.DeleteSelection())
+        UserChanged();
+}
+
+void TCustomExEdit::Undo()
+{
+    if (model_.Undo())
+        UserChanged();
+}
+
+void TCustomExEdit::SetBorderStyle(TEditBorderStyle value)
+{
+    if (value == frame_.borderStyle)
+        return;
+    frame_.borderStyle = value;
+    FrameChanged(true);
+    AdjustHeight();
+}
+
+void TCustomExEdit::SetCtl3D(bool value)
+{
+    if (value == frame_.ctl3D)
+        return;
+    frame_.ctl3D = value;
+    FrameChanged(false);
+    AdjustHeight();
+}
+
+void TCustomExEdit::SetBorderSides(TEditBorderSides value)
+{
+    value &= kAllEditBorderSides;
+    if (value == frame_.sides)
+        return;
+    frame_.sides = value;
+    FrameChanged(true);
+}
+
+void TCustomExEdit::SetFlat(bool value)
+{
+    if (value == frame_.flat)
+        return;
+    frame_.flat = value;
+    FrameChanged(false);
+}
+
+void TCustomExEdit::SetActiveBorderType(TFlatBorderType value)
+{
+    if (value == activeBorder_)
+        return;
+    activeBorder_ = value;
+    FrameChanged(false);
+}
+
+void TCustomExEdit::SetInactiveBorderType(TFlatBorderType value)
+{
+    if (value == inactiveBorder_)
+        return;
+    inactiveBorder_ = value;
+    FrameChanged(false);
+}
+
+void TCustomExEdit::SetLineBorderActiveColor(TColor value)
+{
+    if (value == lineActive_)
+        return;
+    lineActive_ = value;
+    FrameChanged(false);
+}
+
+void TCustomExEdit::SetLineBorderInactiveColor(TColor value)
+{
+    if (value == lineInactive_)
+        return;
+    lineInactive_ = value;
+    FrameChanged(false);
+}
+
+void TCustomExEdit::SetLeftMargin(int value)
+{
+    Store(leftMargin_, value);
+    CaretMoved();
+}
+
+void TCustomExEdit::SetRightMargin(int value)
+{
+    Store(rightMargin_, value);
+    CaretMoved();
+}
+
+void TCustomExEdit::SetTopMargin(int value)
+{
+    if (alignBottom_)
+        return;
+    Store(topMargin_, value);
+    CaretMoved();
+}
+
+void TCustomExEdit::SetAlignBottom(bool value)
+{
+    Store(alignBottom_, value);
+    CaretMoved();
+}
+
+void TCustomExEdit::SetAlignment(TEditAlignment value)
+{
+    Store(alignment_, value);
+    CaretMoved();
+}
+
+void TCustomExEdit::SetAutoSize(bool value)
+{
+    if (value == autoSize_)
+        return;
+    autoSize_ = value;
+    AdjustHeight();
+}
+
+void TCustomExEdit::SetUseDisabledColors(bool value)
+{
+    Store(useDisabledColors_, value);
+}
+
+void TCustomExEdit::SetDisabledColor(TColor value)
+{
+    Store(disabledColor_, value);
+}
+
+void TCustomExEdit::SetDisabledFontColor(TColor value)
+{
+    Store(disabledFontColor_, value);
+}
+
+void TCustomExEdit::SetFocusedSelectColor(TColor value)
+{
+    Store(focusedSelect_, value);
+}
+
+void TCustomExEdit::SetFocusedSelectTextColor(TColor value)
+{
+    Store(focusedSelectText_, value);
+}
+
+void TCustomExEdit::SetHideSelection(bool value)
+{
+    Store(hideSelection_, value);
+}
+
+void TCustomExEdit::SetHideSelectColor(TColor value)
+{
+    Store(hideSelect_, value);
+}
+
+void TCustomExEdit::SetHideSelectTextColor(TColor value)
+{
+    Store(hideSelectText_, value);
+}
+
+void TCustomExEdit::SetHighlightAlphaLevel(int value)
+{
+    Store(alphaLevel_, std::clamp(value, 0, 255));
+}
+
+void TCustomExEdit::SetUseXPThemes(bool value)
+{
+    if (value == UseXPThemes())
+        return;
+    TExThemedControl::SetUseXPThemes(value);
+    FrameChanged(false);
+    UseXPThemesChanged();
+}
+
+void TCustomExEdit::UseXPThemesChanged()
+{
+}
+
+void TCustomExEdit::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+EditFrame TCustomExEdit::Frame() const
+{
+    EditFrame frame = frame_;
+    frame.edgeWidth = GetSystemMetrics(SM_CXEDGE);
+    frame.borderWidth = GetSystemMetrics(SM_CXBORDER);
+    return frame;
+}
+
+void TCustomExEdit::FrameChanged(bool recreate)
+{
+    if (IsLoading() || !HandleAllocated())
+        return;
+    if (recreate) {
+        RecreateWnd();
+        return;
+    }
+    SetWindowPos(ExistingHandle(), nullptr, 0, 0, 0, 0,
+        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Invalidate();
+}
+
+void TCustomExEdit::AdjustHeight()
+{
+    if (!autoSize_ || IsLoading())
+        return;
+    TWindowDC screen;
+    TSelectScope font(screen.Get(), Font().Handle());
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(screen.Get(), &metrics);
+    SetHeight(AutoSizeHeight(Frame(), metrics.tmHeight));
+}
+
+void TCustomExEdit::Loaded()
+{
+    TExThemedControl::Loaded();
+    AdjustHeight();
+    CaretMoved();
+}
+
+void TCustomExEdit::FontChanged()
+{
+    TExThemedControl::FontChanged();
+    AdjustHeight();
+    if (hasCaret_) {
+        DoExit();
+        DoEnter();
+    }
+    CaretMoved();
+}
+
+void TCustomExEdit::EnabledChanged()
+{
+    TExThemedControl::EnabledChanged();
+    selecting_ = false;
+    FrameChanged(false);
+}
+
+void TCustomExEdit::Resize()
+{
+    TExThemedControl::Resize();
+    CaretMoved();
+}
+
+// ---------------------------------------------------------------------------
+// Window
+// ---------------------------------------------------------------------------
+
+void TCustomExEdit::CreateParams(TCreateParams& params)
+{
+    TExThemedControl::CreateParams(params);
+    params.WinClassName = "TCustomExEdit";
+}
+
+void TCustomExEdit::HandleCreated()
+{
+    TExThemedControl::HandleCreated();
+    // The frame's widths apply from the start.
+    SetWindowPos(ExistingHandle(), nullptr, 0, 0, 0, 0,
+        SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AdjustHeight();
+}
+
+LRESULT TCustomExEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_GETDLGCODE:
+        return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_NCCALCSIZE: {
+        RECT* r = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+        const EditInsets in = NonClientInsets(Frame());
+        r->left += in.left;
+        r->top += in.top;
+        r->right = std::max(r->left, r->right - in.right);
+        r->bottom = std::max(r->top, r->bottom - in.bottom);
+        return 0;
+    }
+    case WM_NCPAINT: {
+        WindowFrameDC dc(ExistingHandle());
+        RECT window;
+        GetWindowRect(ExistingHandle(), &window);
+        OffsetRect(&window, -window.left, -window.top);
+        PaintFrame(dc.Get(), window);
+        return 0;
+    }
+    default:
+        return TExThemedControl::WndProc(message, wParam, lParam);
+    }
+}
+
+// ---------------------------------------------------------------------------
+// Measuring and caret
+// ---------------------------------------------------------------------------
+
+TCustomExEdit::Line TCustomExEdit::MeasureLine() const
+{
+    Line line;
+    const std::wstring& text = model_.Text();
+    line.shown = ExpandTabs(text);
+    TWindowDC screen;
+    TSelectScope font(screen.Get(), Font().Handle());
+    TEXTMETRICW metrics {};
+    GetTextMetricsW(screen.Get(), &metrics);
+    line.ascent = metrics.tmAscent;
+    line.descent = metrics.tmDescent;
+    std::vector<int> shownPrefix(line.shown.size() + 1, 0);
+    if (!line.shown.empty()) {
+        SIZE size {};
+        GetTextExtentExPointW(screen.Get(), line.shown.c_str(), static_cast<int>(line.shown.size()), 0, nullptr,
+            shownPrefix.data() + 1, &size);
+    }
+    line.advances.resize(line.shown.size());
+    for (std::size_t i = 0; i < line.shown.size(); ++i)
+        line.advances[i] = shownPrefix[i + 1] - shownPrefix[i];
+    line.prefix.resize(text.size() + 1);
+    for (std::size_t i = 0; i <= text.size(); ++i)
+        line.prefix[i] = shownPrefix[ExpandedIndex(text, i)];
+    line.width = shownPrefix.back();
+    return line;
+}
+
+LineLayoutInput TCustomExEdit::LineInput(const RECT& area, int textWidth) const
+{
+    LineLayoutInput in;
+    in.area = PixelRect { area.left, area.top, area.right, area.bottom };
+    in.leftMargin = leftMargin_;
+    in.rightMargin = rightMargin_;
+    in.topMargin = TopMargin();
+    in.lineHeight = LineHeight(Font().Height());
+    in.textWidth = textWidth;
+    in.alignment = alignment_;
+    in.scroll = scroll_;
+    return in;
+}
+
+RECT TCustomExEdit::TextArea() const
+{
+    const int inset = ClientInset(Frame());
+    RECT r = ClientRect();
+    InflateRect(&r, -inset, -inset);
+    r.right = std::max(r.left, r.right);
+    r.bottom = std::max(r.top, r.bottom);
+    return r;
+}
+
+std::size_t TCustomExEdit::PositionAt(int x) const
+{
+    const Line line = MeasureLine();
+    return PositionAtX(line.prefix, x - LineOriginX(LineInput(TextArea(), line.width)));
+}
+
+int TCustomExEdit::CaretX() const
+{
+    const Line line = MeasureLine();
+    return LineOriginX(LineInput(TextArea(), line.width)) + line.prefix[model_.Caret()];
+}
+
+void TCustomExEdit::CaretMoved()
+{
+    if (IsLoading())
+        return;
+    const Line line = MeasureLine();
+    const LineLayoutInput in = LineInput(TextArea(), line.width);
+    scroll_ = ScrollForCaret(scroll_, line.prefix[model_.Caret()], line.width, VisibleLineWidth(in));
+    Invalidate();
+    PlaceCaret();
+}
+
+void TCustomExEdit::PlaceCaret()
+{
+    if (!hasCaret_)
+        return;
+    const Line line = MeasureLine();
+    const RECT area = TextArea();
+    const LineLayoutInput in = LineInput(area, line.width);
+    const int x = LineOriginX(in) + line.prefix[model_.Caret()];
+    const int left = area.left;
+    const int right = std::max(left, static_cast<int>(area.right) - 1);
+    SetCaretPos(std::clamp(x, left, right), LineBaselineY(in) - line.ascent);
+}
+
+void TCustomExEdit::UserChanged()
+{
+    modified_ = true;
+    CaretMoved();
+    Change();
+}
+
+void TCustomExEdit::DoEnter()
+{
+    if (HandleAllocated() && !hasCaret_) {
+        const Line line = MeasureLine();
+        hasCaret_ = CreateCaret(ExistingHandle(), nullptr, 1, line.ascent + line.descent) != FALSE;
+        PlaceCaret();
+        if (hasCaret_)
+            ShowCaret(ExistingHandle());
+    }
+    FrameChanged(false);
+    TExThemedControl::DoEnter();
+}
+
+void TCustomExEdit::DoExit()
+{
+    if (hasCaret_) {
+        DestroyCaret();
+        hasCaret_ = false;
+    }
+    selecting_ = false;
+    FrameChanged(false);
+    TExThemedControl::DoExit();
+}
+
+// ---------------------------------------------------------------------------
+// Keyboard
+// ---------------------------------------------------------------------------
+
+void TCustomExEdit::KeyDown(std::uint16_t& key, TShiftState shift)
+{
+    TExThemedControl::KeyDown(key, shift);
+    if (key != 0 && EditKey(key, shift))
+        key = 0;
+}
+
+bool TCustomExEdit::EditKey(std::uint16_t key, TShiftState shift)
+{
+    const bool ctrl = shift & ssCtrl;
+    const bool extend = shift & ssShift;
+    if (shift & ssAlt)
+        return false;
+    switch (key) {
+    case VK_LEFT:
+        model_.Left(ctrl, extend);
+        break;
+    case VK_RIGHT:
+        model_.Right(ctrl, extend);
+        break;
+    case VK_HOME:
+        model_.Home(extend);
+        break;
+    case VK_END:
+        model_.End(extend);
+        break;
+    case VK_BACK:
+        if (model_.DeleteBackward(ctrl))
+            UserChanged();
+        return true;
+    case VK_DELETE:
+        if (extend)
+            CutToClipboard();
+        else if (model_.DeleteForward(ctrl))
+            UserChanged();
+        return true;
+    case VK_INSERT:
+        if (ctrl)
+            CopyToClipboard();
+        else if (extend)
+            PasteFromClipboard();
+        return ctrl || extend;
+    case 'A':
+    case 'C':
+    case 'X':
+    case 'V':
+    case 'Z':
+        if (!ctrl || extend)
+            return false;
+        if (key == 'A')
+            SelectAll();
+        else if (key == 'C')
+            CopyToClipboard();
+        else if (key == 'X')
+            CutToClipboard();
+        else if (key == 'V')
+            PasteFromClipboard();
+        else
+            Undo();
+        return true;
+    default:
+        return false;
+    }
+    CaretMoved();
+    return true;
+}
+
+void TCustomExEdit::KeyPress(char& key)
+{
+    TExThemedControl::KeyPress(key);
+    const auto ch = static_cast<unsigned char>(key);
+    if (ch == 0)
+        return;
+    // Control characters (Enter, Backspace, Ctrl+letters) are keys, not text.
+    if (ch >= 0x20 && ch != 0x7F) {
+        const std::wstring typed = AnsiToWide(std::string_view(&key, 1));
+        if (model_.Insert(typed, true))
+            UserChanged();
+    }
+    key = 0;
+}
+
+// ---------------------------------------------------------------------------
+// Mouse and context menu
+// ---------------------------------------------------------------------------
+
+void TCustomExEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TExThemedControl::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft || !EnabledInParents())
+        return;
+    if (!Focused() && CanFocus())
+        SetFocus();
+    const std::size_t at = PositionAt(x);
+    if (shift & ssDouble) {
+        model_.SelectWordAt(at);
+    } else {
+        model_.MoveTo(at, (shift & ssShift) != 0);
+        selecting_ = true;
+    }
+    CaretMoved();
+}
+
+void TCustomExEdit::MouseMove(TShiftState shift, int x, int y)
+{
+    TExThemedControl::MouseMove(shift, x, y);
+    if (!selecting_ || !(shift & ssLeft))
+        return;
+    const std::size_t at = PositionAt(x);
+    if (at == model_.Caret())
+        return;
+    model_.MoveTo(at, true);
+    CaretMoved();
+}
+
+void TCustomExEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    TExThemedControl::MouseUp(button, shift, x, y);
+    if (button == TMouseButton::mbLeft)
+        selecting_ = false;
+}
+
+void TCustomExEdit::MouseEnter()
+{
+    TExThemedControl::MouseEnter();
+    hot_ = true;
+    if (frame_.flat)
+        FrameChanged(false);
+}
+
+void TCustomExEdit::MouseLeave()
+{
+    TExThemedControl::MouseLeave();
+    hot_ = false;
+    if (frame_.flat)
+        FrameChanged(false);
+}
+
+EditMenuState TCustomExEdit::ContextMenuState() const
+{
+    return folvane::ContextMenuState(model_, ClipboardHasText());
+}
+
+HMENU TCustomExEdit::BuildContextMenu() const
+{
+    const EditMenuState state = ContextMenuState();
+    HMENU menu = CreatePopupMenu();
+    const auto add = [menu](UINT id, const wchar_t* text, bool enabled) {
+        AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id, text);
+    };
+    add(kEditMenuUndo, L"&Undo", state.undo);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    add(kEditMenuCut, L"Cu&t", state.cut);
+    add(kEditMenuCopy, L"&Copy", state.copy);
+    add(kEditMenuPaste, L"&Paste", state.paste);
+    add(kEditMenuDelete, L"&Delete", state.del);
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    add(kEditMenuSelectAll, L"Select &All", state.selectAll);
+    return menu;
+}
+
+void TCustomExEdit::RunMenuCommand(UINT command)
+{
+    switch (command) {
+    case kEditMenuUndo:
+        Undo();
+        break;
+    case kEditMenuCut:
+        CutToClipboard();
+        break;
+    case kEditMenuCopy:
+        CopyToClipboard();
+        break;
+    case kEditMenuPaste:
+        PasteFromClipboard();
+        break;
+    case kEditMenuDelete:
+        ClearSelection();
+        break;
+    case kEditMenuSelectAll:
+        SelectAll();
+        break;
+    default:
+        break;
+    }
+}
+
+bool TCustomExEdit::ContextPopup(int screenX, int screenY)
+{
+    if (PopupMenu())
+        return TExThemedControl::ContextPopup(screenX, screenY);
+    if (!HandleAllocated())
+        return false;
+    if (!Focused() && CanFocus())
+        SetFocus();
+    HMENU menu = BuildContextMenu();
+    const UINT command = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenX, screenY, 0, ExistingHandle(), nullptr));
+    DestroyMenu(menu);
+    RunMenuCommand(command);
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// Painting
+// ---------------------------------------------------------------------------
+
+void TCustomExEdit::PaintFrame(HDC dc, const RECT& window)
+{
+    const EditFrame frame = Frame();
+    const EditInsets in = NonClientInsets(frame);
+    if (in == EditInsets {})
+        return;
+    RECT client { window.left + in.left, window.top + in.top, window.right - in.right, window.bottom - in.bottom };
+    const int saved = SaveDC(dc);
+    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
+    if (frame.flat) {
+        PaintFlatFrame(dc, window);
+        RestoreDC(dc, saved);
+        return;
+    }
+    if (ThemedDrawing()) {
+        const int state = !EnabledInParents() ? kThemeEditDisabled
+            : Focused()                       ? kThemeEditFocused
+            : ReadOnly()                      ? kThemeEditReadOnly
+                                              : kThemeEditNormal;
+        if (DrawThemePart(ExistingHandle(), dc, L"EDIT", kThemeEditText, state, window)) {
+            RestoreDC(dc, saved);
+            return;
+        }
+    }
+    RECT r = window;
+    DrawEdge(dc, &r, EDGE_SUNKEN, SideFlags(frame.sides));
+    RestoreDC(dc, saved);
+}
+
+void TCustomExEdit::PaintFlatFrame(HDC dc, const RECT& window)
+{
+    const bool active = Focused() || hot_;
+    const TFlatBorderType type = active ? activeBorder_ : inactiveBorder_;
+    TOwnedBrush face(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(dc, &window, face.Get());
+    RECT r = window;
+    UINT edge = 0, extra = 0;
+    if (FlatEdge(type, edge, extra)) {
+        DrawEdge(dc, &r, edge, SideFlags(frame_.sides) | extra);
+        return;
+    }
+    switch (type) {
+    case TFlatBorderType::fbtLine:
+        LineFrame(dc, r, frame_.sides, clBtnShadow);
+        break;
+    case TFlatBorderType::fbtLineBorder:
+        LineFrame(dc, r, frame_.sides, clWindowFrame);
+        break;
+    case TFlatBorderType::fbtColorLineBorder:
+        LineFrame(dc, r, frame_.sides, active ? lineActive_ : lineInactive_);
+        break;
+    default:
+        break;
+    }
+}
+
+// Characters [from, to) of the shown line at the measured advances, so that
+// caret, selection and glyphs agree to the pixel.
+void TCustomExEdit::DrawRun(TCanvas& canvas, int x, int baseline, const Line& line, std::size_t from, std::size_t to)
+{
+    if (to <= from)
+        return;
+    canvas.TextOut(0, 0, std::wstring_view()); // selects the font and colours
+    ExtTextOutW(canvas.Handle(), x, baseline, 0, nullptr, line.shown.c_str() + from, static_cast<UINT>(to - from),
+        line.advances.data() + from);
+}
+
+void TCustomExEdit::Paint(TCanvas& canvas)
+{
+    const bool disabledLook = useDisabledColors_ && !EnabledInParents();
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(disabledLook ? disabledColor_ : Color());
+    canvas.FillRect(ClientRect());
+    const EditFrame frame = Frame();
+    if (ClientInset(frame) > 0) {
+        canvas.Refresh();
+        LineFrame(canvas.Handle(), ClientRect(), frame.sides, clWindowFrame);
+    }
+    PaintTextArea(canvas, TextArea());
+}
+
+void TCustomExEdit::PaintTextArea(TCanvas& canvas, const RECT& area)
+{
+    const std::wstring& text = model_.Text();
+    if (text.empty() || area.right <= area.left)
+        return;
+    const Line line = MeasureLine();
+    const LineLayoutInput in = LineInput(area, line.width);
+    const int x0 = LineOriginX(in);
+    const int baseline = LineBaselineY(in);
+    const bool disabledLook = useDisabledColors_ && !EnabledInParents();
+
+    canvas.SaveState();
+    canvas.IntersectClipRect(area);
+    canvas.SetFont(Font());
+    canvas.Font().SetColor(disabledLook ? disabledFontColor_ : Font().Color());
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    SetTextAlign(canvas.Handle(), TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
+    DrawRun(canvas, x0, baseline, line, 0, line.shown.size());
+
+    const bool focused = Focused();
+    if (model_.HasSelection() && (focused || !hideSelection_)) {
+        const std::size_t start = model_.SelStart();
+        const std::size_t end = start + model_.SelLength();
+        const RECT sel { x0 + line.prefix[start], baseline - line.ascent, x0 + line.prefix[end],
+            baseline + line.descent };
+        const TColor fill = focused ? focusedSelect_ : hideSelect_;
+        if (alphaLevel_ < 255) {
+            canvas.Refresh();
+            BlendRect(canvas.Handle(), sel, fill, alphaLevel_);
+        } else {
+            canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+            canvas.Brush().SetColor(fill);
+            canvas.FillRect(sel);
+            canvas.IntersectClipRect(sel);
+            canvas.Brush().SetStyle(TBrushStyle::bsClear);
+            canvas.Font().SetColor(focused ? focusedSelectText_ : hideSelectText_);
+            const std::size_t shownStart = ExpandedIndex(text, start);
+            const std::size_t shownEnd = ExpandedIndex(text, end);
+            DrawRun(canvas, sel.left, baseline, line, shownStart, shownEnd);
+        }
+    }
+    canvas.RestoreState();
+}
+
+} // namespace folvane
