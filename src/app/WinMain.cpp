@@ -1,9 +1,11 @@
-// Program entry of Folvane.exe: the platform's seams, the one locator, and the
-// start-up sequence. The splash and the main window plug into ProgramWindows;
-// until they exist the program starts and ends cleanly with exit code 0.
+// Program entry of Folvane.exe: the platform's seams, the one locator, the
+// interface sounds, and the start-up sequence over the real windows: the
+// splash of the start-up check, then the main window and the about dialog.
 #include "app/SimulatorLocator.h"
 #include "app/StartupCheck.h"
 #include "app/Win32Dialogs.h"
+#include "forms/MainWindow.h"
+#include "forms/SplashWindow.h"
 #include "platform/Win32Registry.h"
 #include "platform/Win32System.h"
 #include "platform/Win32WindowDriver.h"
@@ -29,9 +31,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
         Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
         SimulatorLocator locator(registry, files, system);
 
-        ProgramWindows programWindows;
-        if (!programWindows.makeSplash || !programWindows.runInteractive)
-            return 0;
+        InterfaceSounds sounds(locator, files, sound);
+
+        SplashWindow splash;
+        ProgramWindows programWindows {
+            [&splash]() -> SplashScreen& { return splash; },
+            [&] { RunInteractive(platform, locator, sounds); },
+        };
         return RunProgram(platform, locator, programWindows);
     });
 }
