@@ -3,9 +3,9 @@
 // components without a place on screen. References (themes, image lists, the
 // active page, the popup menu) are attached when the loading scope finishes,
 // so that the theme replaces the skinned controls' stored colours.
+#include "controls/ExButtonEdit.h"
 #include "controls/ExCheckBox.h"
 #include "controls/ExDriveComboBox.h"
-#include "controls/ExButtonEdit.h"
 #include "controls/ExGraphicButton.h"
 #include "controls/ExImageList.h"
 #include "controls/ExLabel.h"
@@ -339,8 +339,8 @@ void TfrmMain::BuildLayout()
     Label4 = FrameCaption(form, page, "Label4", { 42, 10, 140, 13 }, "Select FSX Root Folder:");
     Label5 = FrameCaption(form, page, "Label5", { 42, 80, 175, 13 }, "Option - Select CD-ROM Path:");
     Label6 = FrameCaption(form, page, "Label6", { 42, 151, 250, 13 }, "Final Step - Write the Data to the Registry:");
-    BvLabel4 = CustomBevelLabel(
-        form, page, "BvLabel4", { 44, 180, 307, 15 }, "Note: You need administrative privileges to write to the registry");
+    BvLabel4 = CustomBevelLabel(form, page, "BvLabel4", { 44, 180, 307, 15 },
+        "Note: You need administrative privileges to write to the registry");
     BvLabel4->SetColor(clWhite);
     BvLabel4->SetTransparent(false);
     imgSetPath3 = Picture(form, page, "imgSetPath3", { 306, 85, 186, 64 }, "FRAME186");
