@@ -3,8 +3,10 @@
 
 #include "controls/ExTheme.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/DisabledText.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/graphics/MemoryCanvas.h"
+#include "toolkit/graphics/PaintDC.h"
 
 namespace folvane {
 
@@ -13,11 +15,6 @@ namespace {
 // The classic check mark's size when no image list draws the box.
 constexpr SIZE kSystemBoxSize { 13, 13 };
 
-bool Inside(const TControl& control, int x, int y)
-{
-    return x >= 0 && y >= 0 && x < control.ClientWidth() && y < control.ClientHeight();
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -25,7 +22,7 @@ bool Inside(const TControl& control, int x, int y)
 // ---------------------------------------------------------------------------
 
 TExCheckItem::TExCheckItem(TComponent* owner)
-    : TExButtonControl(owner)
+    : TPressable(owner)
 {
     SetBounds(Left(), Top(), 60, 17);
     SetTabStop(true);
@@ -35,31 +32,19 @@ TExCheckItem::TExCheckItem(TComponent* owner)
     // a fast second click is a click of its own.
     SetCapturesMouse(false);
     SetAcceptsDoubleClicks(false);
-}
-
-TExCheckItem::~TExCheckItem()
-{
-    if (images_) {
-        images_->UnRegisterChanges(this);
-        images_->RemoveFreeNotification(this);
-    }
+    images_.OnChange = [this] { ImagesChanged(); };
+    images_.OnDrop = [this] {
+        useImageList_ = false;
+        ImagesChanged();
+    };
 }
 
 void TExCheckItem::SetImages(TImageList* list)
 {
-    if (list == images_)
+    if (!images_.Set(list))
         return;
-    if (images_) {
-        images_->UnRegisterChanges(this);
-        images_->RemoveFreeNotification(this);
-    }
-    images_ = list;
-    if (images_) {
-        images_->FreeNotification(this);
-        images_->RegisterChanges(this, [this] { ImagesChanged(); });
-    }
     if (!IsLoading())
-        useImageList_ = images_ != nullptr;
+        useImageList_ = images_.Get() != nullptr;
     ImagesChanged();
 }
 
@@ -128,17 +113,6 @@ void TExCheckItem::Loaded()
     Invalidate();
 }
 
-void TExCheckItem::Notification(TComponent* component, TOperation operation)
-{
-    TExButtonControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && images_ && component == images_) {
-        images_ = nullptr;
-        useImageList_ = false;
-        if (!IsDestroying())
-            ImagesChanged();
-    }
-}
-
 // ---------------------------------------------------------------------------
 // Geometry and painting
 // ---------------------------------------------------------------------------
@@ -165,14 +139,13 @@ void TExCheckItem::AdjustSize()
 {
     if (!autoSize_ || IsLoading() || !HandleAllocated())
         return;
-    HDC dc = GetDC(ExistingHandle());
     SIZE text;
     {
-        TCanvas canvas(dc);
+        TWindowDC dc(ExistingHandle());
+        TCanvas canvas(dc.Get());
         canvas.SetFont(Font());
         text = MeasureCaption(canvas);
     }
-    ReleaseDC(ExistingHandle(), dc);
     const SIZE image = ImageSize();
     const CheckBoxSize size = CheckBoxAutoSize(image.cx, image.cy, checkMargin_, text.cx, text.cy, textDrawType_);
     if (size.width != Width() || size.height != Height())
@@ -243,29 +216,21 @@ void TExCheckItem::DrawCaption(TCanvas& canvas, const RECT& area)
 {
     const UINT flags = DT_SINGLELINE | DT_LEFT | DT_TOP | (endEllipsis_ ? DT_END_ELLIPSIS : 0);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    auto draw = [&](int dx, int dy, TColor color) {
-        RECT r = area;
-        OffsetRect(&r, dx, dy);
-        canvas.Font().SetColor(color);
-        canvas.DrawText(Caption(), r, flags);
-    };
-    const TColor color = Font().Color();
     if (!EnabledInParents()) {
-        draw(1, 1, clBtnHighlight);
-        draw(0, 0, clBtnShadow);
+        DrawDisabledText(canvas, Caption(), area, flags);
         return;
     }
     switch (textDrawType_) {
     case TTextDrawType::tdtNormal:
         break;
     case TTextDrawType::tdtShadowed:
-        draw(2, 2, clBtnShadow);
+        DrawShiftedText(canvas, Caption(), area, flags, 2, 2, clBtnShadow);
         break;
     case TTextDrawType::tdtRaised:
-        draw(-1, -1, clBtnHighlight);
+        DrawShiftedText(canvas, Caption(), area, flags, -1, -1, clBtnHighlight);
         break;
     }
-    draw(0, 0, color);
+    DrawShiftedText(canvas, Caption(), area, flags, 0, 0, Font().Color());
 }
 
 // ---------------------------------------------------------------------------
@@ -281,62 +246,11 @@ void TExCheckItem::Click()
     TExButtonControl::Click();
 }
 
-void TExCheckItem::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+void TExCheckItem::ReleasedInside()
 {
-    TExButtonControl::MouseDown(button, shift, x, y);
-    if (button != TMouseButton::mbLeft || !EnabledInParents())
-        return;
-    HWND self = Handle();
-    HWND holder = GetCapture();
-    previousCapture_ = holder != self ? holder : nullptr;
-    pressed_ = true;
-    pointerInside_ = true;
-    SetCapture(self);
-    Invalidate();
-}
-
-void TExCheckItem::MouseMove(TShiftState shift, int x, int y)
-{
-    TExButtonControl::MouseMove(shift, x, y);
-    if (!pressed_)
-        return;
-    const bool inside = Inside(*this, x, y);
-    if (inside != pointerInside_) {
-        pointerInside_ = inside;
-        Invalidate();
-    }
-}
-
-void TExCheckItem::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    // The toolkit has already called Click() for a release inside.
-    TExButtonControl::MouseUp(button, shift, x, y);
-    if (button != TMouseButton::mbLeft || !pressed_)
-        return;
-    pressed_ = false;
-    pointerInside_ = false;
-    HWND previous = previousCapture_;
-    previousCapture_ = nullptr;
-    if (Inside(*this, x, y)) {
-        if (CanFocus())
-            SetFocus();
-    } else if (previous && IsWindow(previous)) {
-        SetCapture(previous);
-    } else if (GetCapture() == ExistingHandle()) {
-        ReleaseCapture();
-    }
-    Invalidate();
-}
-
-void TExCheckItem::CancelMode()
-{
-    TExButtonControl::CancelMode();
-    if (!pressed_)
-        return;
-    pressed_ = false;
-    pointerInside_ = false;
-    previousCapture_ = nullptr;
-    Invalidate();
+    // The toolkit has already called Click().
+    if (CanFocus())
+        SetFocus();
 }
 
 void TExCheckItem::KeyDown(std::uint16_t& key, TShiftState shift)
@@ -361,18 +275,14 @@ bool TExCheckItem::DialogChar(char ch, TShiftState shift)
 void TExCheckItem::DoEnter()
 {
     TExButtonControl::DoEnter();
+    Tracker().FocusChanged(true);
     Invalidate();
 }
 
 void TExCheckItem::DoExit()
 {
     TExButtonControl::DoExit();
-    Invalidate();
-}
-
-void TExCheckItem::EnabledChanged()
-{
-    TExButtonControl::EnabledChanged();
+    Tracker().FocusChanged(false);
     Invalidate();
 }
 

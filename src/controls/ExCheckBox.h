@@ -11,19 +11,20 @@
 
 #include "controls/ButtonGeometry.h"
 #include "controls/ExButtonControl.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/Controls.h"
+#include "toolkit/PressTracker.h"
 
 namespace folvane {
 
 class TImageList;
 
-class TExCheckItem : public TExButtonControl {
+class TExCheckItem : public TPressable<TExButtonControl> {
 public:
     explicit TExCheckItem(TComponent* owner = nullptr);
-    ~TExCheckItem() override;
     const char* ClassName() const override { return "TExCheckItem"; }
 
-    TImageList* Images() const { return images_; }
+    TImageList* Images() const { return images_.Get(); }
     void SetImages(TImageList* list);
     bool UseImageList() const { return useImageList_; }
     void SetUseImageList(bool value);
@@ -44,7 +45,7 @@ public:
     // The index drawn from Images for the current look.
     virtual int ImageIndex() const = 0;
     // Pressed by the left button with the pointer inside.
-    bool PressedInside() const { return pressed_ && pointerInside_; }
+    bool PressedInside() const { return PressState().PressedInside(); }
 
     // A user toggle: the state advances, then OnClick. Nothing with ReadOnly.
     void Click() override;
@@ -58,18 +59,14 @@ protected:
     virtual void Changed() { }
 
     void Paint(TCanvas& target) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void CancelMode() override;
+    // A release inside takes the focus.
+    void ReleasedInside() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void DoEnter() override;
     void DoExit() override;
-    void EnabledChanged() override;
     void FontChanged() override;
     void CaptionChanged() override;
     void HandleCreated() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
     // Sizes the control to box plus caption when AutoSize is on and the
     // window exists.
@@ -83,7 +80,7 @@ private:
     void DrawCaption(TCanvas& canvas, const RECT& area);
     void ImagesChanged();
 
-    TImageList* images_ = nullptr;
+    TComponentReference<TImageList> images_ { this };
     bool useImageList_ = false;
     int checkMargin_ = 5;
     TAlignment checkAlignment_ = TAlignment::taRightJustify;
@@ -91,9 +88,6 @@ private:
     bool readOnly_ = false;
     TTextDrawType textDrawType_ = TTextDrawType::tdtNormal;
     bool endEllipsis_ = false;
-    bool pressed_ = false;
-    bool pointerInside_ = false;
-    HWND previousCapture_ = nullptr;
 };
 
 class TExCheckBox : public TExCheckItem {

@@ -5,6 +5,8 @@
 #include "toolkit/Form.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/DisabledText.h"
+#include "toolkit/graphics/Edges.h"
 #include "toolkit/graphics/GdiObjects.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/graphics/MemoryCanvas.h"
@@ -117,21 +119,6 @@ bool CutGlyph(const TBitmap& strip, int count, int index, MaskedPicture& out)
     return true;
 }
 
-// Two-pixel-line frame helper: top and left in one colour, bottom and right
-// in another.
-void Ring(TCanvas& canvas, const RECT& r, TColor topLeft, TColor bottomRight)
-{
-    if (r.right - r.left < 1 || r.bottom - r.top < 1)
-        return;
-    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush().SetColor(topLeft);
-    canvas.FillRect(RECT { r.left, r.top, r.right - 1, r.top + 1 });
-    canvas.FillRect(RECT { r.left, r.top, r.left + 1, r.bottom - 1 });
-    canvas.Brush().SetColor(bottomRight);
-    canvas.FillRect(RECT { r.left, r.bottom - 1, r.right, r.bottom });
-    canvas.FillRect(RECT { r.right - 1, r.top, r.right, r.bottom });
-}
-
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -139,7 +126,7 @@ void Ring(TCanvas& canvas, const RECT& r, TColor topLeft, TColor bottomRight)
 // ---------------------------------------------------------------------------
 
 TCustomExGraphicButton::TCustomExGraphicButton(TComponent* owner)
-    : TGraphicControl(owner)
+    : TPressable(owner)
 {
     SetBounds(Left(), Top(), 75, 25);
     SetColor(clBtnFace);
@@ -147,61 +134,16 @@ TCustomExGraphicButton::TCustomExGraphicButton(TComponent* owner)
     // Quick presses are each a click of their own.
     SetAcceptsDoubleClicks(false);
     glyph_.OnChange = [this] { Invalidate(); };
-}
-
-TCustomExGraphicButton::~TCustomExGraphicButton()
-{
-    for (TImageList* list : linked_) {
-        list->UnRegisterChanges(this);
-        list->RemoveFreeNotification(this);
+    for (auto& list : lists_) {
+        // A list serving two roles is registered once per role; a change repaints either way.
+        list.OnChange = [this] { Changed(); };
+        list.OnDrop = [this] { Changed(); };
     }
 }
 
 void TCustomExGraphicButton::SetList(ListSlot slot, TImageList* list)
 {
-    if (lists_[slot] == list)
-        return;
-    lists_[slot] = list;
-    SyncListLinks();
-    Changed();
-}
-
-// One change registration and one free notification per distinct list, so
-// that a list serving two roles is not unlinked while still used.
-void TCustomExGraphicButton::SyncListLinks()
-{
-    std::vector<TImageList*> wanted;
-    for (TImageList* list : lists_)
-        if (list && std::find(wanted.begin(), wanted.end(), list) == wanted.end())
-            wanted.push_back(list);
-    for (TImageList* list : linked_)
-        if (std::find(wanted.begin(), wanted.end(), list) == wanted.end()) {
-            list->UnRegisterChanges(this);
-            list->RemoveFreeNotification(this);
-        }
-    for (TImageList* list : wanted)
-        if (std::find(linked_.begin(), linked_.end(), list) == linked_.end()) {
-            list->FreeNotification(this);
-            list->RegisterChanges(this, [this] { Changed(); });
-        }
-    linked_ = std::move(wanted);
-}
-
-void TCustomExGraphicButton::Notification(TComponent* component, TOperation operation)
-{
-    TGraphicControl::Notification(component, operation);
-    if (operation != TOperation::opRemove)
-        return;
-    bool dropped = false;
-    for (TImageList*& list : lists_)
-        if (list && list == component) {
-            list = nullptr;
-            dropped = true;
-        }
-    if (!dropped)
-        return;
-    linked_.erase(std::remove(linked_.begin(), linked_.end(), component), linked_.end());
-    if (!IsDestroying())
+    if (lists_[slot].Set(list))
         Changed();
 }
 
@@ -326,14 +268,14 @@ void TCustomExGraphicButton::Loaded()
 
 bool TCustomExGraphicButton::Pressed() const
 {
-    return (tracking_ && trackInside_) || down_;
+    return PressState().PressedInside() || down_;
 }
 
 TExButtonLook TCustomExGraphicButton::Look() const
 {
     if (!EnabledInParents())
         return TExButtonLook::bsDisabled;
-    if (tracking_ && trackInside_)
+    if (PressState().PressedInside())
         return TExButtonLook::bsDown;
     if (down_)
         return groupIndex_ != 0 ? TExButtonLook::bsExclusive : TExButtonLook::bsDown;
@@ -346,61 +288,27 @@ TImageList* TCustomExGraphicButton::CurrentList(bool* shifted) const
         *shifted = false;
     if (!useImageList_)
         return nullptr;
+    TImageList* normal = lists_[kNormal].Get();
     if (Look() == TExButtonLook::bsDisabled)
-        return lists_[kDisabled] ? lists_[kDisabled] : lists_[kNormal];
-    TImageList* current = hot_ && lists_[kHot] ? lists_[kHot] : lists_[kNormal];
+        return lists_[kDisabled] ? lists_[kDisabled].Get() : normal;
+    // The hot list stays while a press lasts, even with the pointer dragged out.
+    const bool hot = PressState().Hot() || PressState().Pressed();
+    TImageList* current = hot && lists_[kHot] ? lists_[kHot].Get() : normal;
     if (!Pressed())
         return current;
-    if (lists_[kDown]) {
+    if (TImageList* down = lists_[kDown].Get()) {
         if (shifted)
-            *shifted = lists_[kDown] == lists_[kNormal];
-        return lists_[kDown];
+            *shifted = down == normal;
+        return down;
     }
     if (shifted)
         *shifted = true;
     return current;
 }
 
-bool TCustomExGraphicButton::InsideClient(int x, int y) const
-{
-    return x >= 0 && y >= 0 && x < Width() && y < Height();
-}
-
 // ---------------------------------------------------------------------------
-// Mouse
+// Clicks (press tracking is TPressable's)
 // ---------------------------------------------------------------------------
-
-void TCustomExGraphicButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
-{
-    TGraphicControl::MouseDown(button, shift, x, y);
-    if (button != TMouseButton::mbLeft || !EnabledInParents())
-        return;
-    tracking_ = true;
-    trackInside_ = true;
-    Invalidate();
-}
-
-void TCustomExGraphicButton::MouseMove(TShiftState shift, int x, int y)
-{
-    TGraphicControl::MouseMove(shift, x, y);
-    if (!tracking_)
-        return;
-    const bool inside = InsideClient(x, y);
-    if (inside != trackInside_) {
-        trackInside_ = inside;
-        Invalidate();
-    }
-}
-
-void TCustomExGraphicButton::EndTracking(bool inside)
-{
-    tracking_ = false;
-    trackInside_ = false;
-    mouseOver_ = inside;
-    if (!inside)
-        hot_ = false;
-    Invalidate();
-}
 
 void TCustomExGraphicButton::ApplyLatching()
 {
@@ -414,60 +322,13 @@ void TCustomExGraphicButton::Click()
 {
     // The toolkit calls Click() for a release inside before MouseUp: the
     // press ends here, and a latching button changes before the click.
-    if (tracking_) {
-        EndTracking(true);
+    if (PressState().Pressed()) {
+        Tracker().EndPress(true);
         ApplyLatching();
     }
     if (TForm* form = ParentForm())
         form->SetModalResult(modalResult_);
     TGraphicControl::Click();
-    Invalidate();
-}
-
-void TCustomExGraphicButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
-{
-    TGraphicControl::MouseUp(button, shift, x, y);
-    if (button == TMouseButton::mbLeft && tracking_)
-        EndTracking(InsideClient(x, y));
-}
-
-void TCustomExGraphicButton::MouseEnter()
-{
-    TGraphicControl::MouseEnter();
-    if (!EnabledInParents())
-        return;
-    mouseOver_ = true;
-    hot_ = true;
-    Invalidate();
-}
-
-void TCustomExGraphicButton::MouseLeave()
-{
-    TGraphicControl::MouseLeave();
-    mouseOver_ = false;
-    if (!tracking_)
-        hot_ = false;
-    Invalidate();
-}
-
-void TCustomExGraphicButton::CancelMode()
-{
-    TGraphicControl::CancelMode();
-    if (!tracking_)
-        return;
-    tracking_ = false;
-    trackInside_ = false;
-    Invalidate();
-}
-
-void TCustomExGraphicButton::EnabledChanged()
-{
-    TGraphicControl::EnabledChanged();
-    if (!Enabled()) {
-        tracking_ = false;
-        hot_ = false;
-        mouseOver_ = false;
-    }
     Invalidate();
 }
 
@@ -478,27 +339,18 @@ void TCustomExGraphicButton::EnabledChanged()
 void TCustomExGraphicButton::PaintFrame(TCanvas& canvas, TExButtonLook look)
 {
     const bool pressed = look == TExButtonLook::bsDown || look == TExButtonLook::bsExclusive;
-    if (!showBorder_ || (flat_ && !mouseOver_ && !pressed))
+    const bool over = PressState().Hot();
+    if (!showBorder_ || (flat_ && !over && !pressed))
         return;
-    FrameShades s { clBtnHighlight, clBtnFace, clBtnShadow, cl3DDkShadow };
-    if (Color() != clBtnFace)
-        s = ShadesFromFace(ColorToRGB(Color()));
-    RECT outer = ClientRect();
-    RECT inner = outer;
-    InflateRect(&inner, -1, -1);
-    if (pressed) {
-        Ring(canvas, outer, s.shadow, s.highlight);
-        if (!thinFrame_)
-            Ring(canvas, inner, s.darkShadow, s.face);
-    } else if (mouseOver_ || oldStyled_) {
-        Ring(canvas, outer, s.highlight, s.darkShadow);
-        if (!thinFrame_)
-            Ring(canvas, inner, s.face, s.shadow);
-    } else {
-        Ring(canvas, outer, s.highlight, s.shadow);
-        if (!thinFrame_)
-            Ring(canvas, inner, s.face, s.face);
+    TEdgeShades shades;
+    if (Color() != clBtnFace) {
+        const FrameShades s = ShadesFromFace(ColorToRGB(Color()));
+        shades = TEdgeShades { s.highlight, s.face, s.shadow, s.darkShadow };
     }
+    const TEdgeStyle style = pressed ? TEdgeStyle::esSunken
+        : over || oldStyled_         ? TEdgeStyle::esRaised
+                                     : TEdgeStyle::esRaisedSoft;
+    DrawEdge3D(canvas, ClientRect(), style, shades, thinFrame_);
 }
 
 SIZE TCustomExGraphicButton::GlyphSize() const
@@ -572,12 +424,7 @@ void TCustomExGraphicButton::PaintCaption(TCanvas& canvas, const RECT& at, TExBu
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     RECT r = at;
     if (look == TExButtonLook::bsDisabled) {
-        OffsetRect(&r, 1, 1);
-        canvas.Font().SetColor(clBtnHighlight);
-        canvas.DrawText(caption_, r, flags);
-        r = at;
-        canvas.Font().SetColor(clBtnShadow);
-        canvas.DrawText(caption_, r, flags);
+        DrawDisabledText(canvas, caption_, r, flags);
         return;
     }
     canvas.Font().SetColor(Font().Color());
@@ -596,10 +443,11 @@ void TCustomExGraphicButton::Paint(TCanvas& target)
     canvas.SetFont(Font());
 
     bool themed = false;
-    if (useXPThemes_ && showBorder_ && (!flat_ || mouseOver_ || pressed) && Parent() && Parent()->HandleAllocated()) {
+    const bool over = PressState().Hot();
+    if (useXPThemes_ && showBorder_ && (!flat_ || over || pressed) && Parent() && Parent()->HandleAllocated()) {
         const int state = look == TExButtonLook::bsDisabled ? kThemePushDisabled
             : pressed                                       ? kThemePushPressed
-            : mouseOver_                                    ? kThemePushHot
+            : over                                          ? kThemePushHot
                                                             : kThemePushNormal;
         canvas.Refresh();
         themed = DrawThemePart(Parent()->Handle(), canvas.Handle(), L"BUTTON", kThemePushButton, state, ClientRect());

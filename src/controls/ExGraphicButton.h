@@ -3,10 +3,10 @@
 // a bitmap glyph strip, optionally with a caption, on a raised, classic,
 // sunken, thin or flat frame.
 //
-// State is small: tracking (left button pressed on the button), whether the
-// pointer is inside while tracking, the pointer-over flag, and which list is
-// current (hot from entering until leaving, kept while tracking). The look
-// (up, disabled, down, down in group) is derived from it when painting.
+// State is the toolkit's press tracker (pressed, pressed inside, pointer
+// over); the hot list shows while the pointer is over the button and is kept
+// while a press lasts. The look (up, disabled, down, down in group) is
+// derived from it when painting.
 // Glyph and caption positions come from LayoutGlyph (ButtonGeometry.h).
 //
 // Grouped latching (GroupIndex, AllowAllUp) works among siblings of one
@@ -15,12 +15,13 @@
 #pragma once
 
 #include "controls/ButtonGeometry.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/GraphicControl.h"
 #include "toolkit/ModalResult.h"
+#include "toolkit/PressTracker.h"
 #include "toolkit/graphics/Bitmap.h"
 
 #include <string>
-#include <vector>
 
 namespace folvane {
 
@@ -28,21 +29,20 @@ class TImageList;
 
 enum class TExButtonLook { bsUp, bsDisabled, bsDown, bsExclusive };
 
-class TCustomExGraphicButton : public TGraphicControl {
+class TCustomExGraphicButton : public TPressable<TGraphicControl> {
 public:
     explicit TCustomExGraphicButton(TComponent* owner = nullptr);
-    ~TCustomExGraphicButton() override;
     const char* ClassName() const override { return "TCustomExGraphicButton"; }
 
     bool UseImageList() const { return useImageList_; }
     void SetUseImageList(bool value);
-    TImageList* Images() const { return lists_[kNormal]; }
+    TImageList* Images() const { return lists_[kNormal].Get(); }
     void SetImages(TImageList* list) { SetList(kNormal, list); }
-    TImageList* HotImages() const { return lists_[kHot]; }
+    TImageList* HotImages() const { return lists_[kHot].Get(); }
     void SetHotImages(TImageList* list) { SetList(kHot, list); }
-    TImageList* DownImages() const { return lists_[kDown]; }
+    TImageList* DownImages() const { return lists_[kDown].Get(); }
     void SetDownImages(TImageList* list) { SetList(kDown, list); }
-    TImageList* DisabledImages() const { return lists_[kDisabled]; }
+    TImageList* DisabledImages() const { return lists_[kDisabled].Get(); }
     void SetDisabledImages(TImageList* list) { SetList(kDisabled, list); }
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int value);
@@ -90,8 +90,8 @@ public:
 
     // Derived state, for painting and for tests.
     TExButtonLook Look() const;
-    bool MouseOver() const { return mouseOver_; }
-    bool Tracking() const { return tracking_; }
+    bool MouseOver() const { return PressState().Hot(); }
+    bool Tracking() const { return PressState().Pressed(); }
     // The list the image is drawn from now, and whether it is shifted by one
     // pixel right and down; nullptr in bitmap mode or without lists.
     TImageList* CurrentList(bool* shifted = nullptr) const;
@@ -103,23 +103,12 @@ public:
 
 protected:
     void Paint(TCanvas& target) override;
-    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseMove(TShiftState shift, int x, int y) override;
-    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
-    void MouseEnter() override;
-    void MouseLeave() override;
-    void CancelMode() override;
-    void EnabledChanged() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     enum ListSlot { kNormal, kHot, kDown, kDisabled, kSlots };
 
     void SetList(ListSlot slot, TImageList* list);
-    void SyncListLinks();
     bool Pressed() const;
-    bool InsideClient(int x, int y) const;
-    void EndTracking(bool inside);
     void ApplyLatching();
     void Changed();
     // Sets a property and repaints when it changed.
@@ -131,8 +120,9 @@ private:
     void PaintBitmapGlyph(TCanvas& canvas, const RECT& at, TExButtonLook look);
     void PaintCaption(TCanvas& canvas, const RECT& at, TExButtonLook look);
 
-    TImageList* lists_[kSlots] = {};
-    std::vector<TImageList*> linked_;
+    TComponentReference<TImageList> lists_[kSlots] { TComponentReference<TImageList>(this),
+        TComponentReference<TImageList>(this), TComponentReference<TImageList>(this),
+        TComponentReference<TImageList>(this) };
     bool useImageList_ = false;
     int imageIndex_ = -1;
     TBitmap glyph_;
@@ -153,11 +143,6 @@ private:
     bool allowAllUp_ = false;
     bool isSwitch_ = false;
     TModalResult modalResult_ = mrNone;
-
-    bool tracking_ = false;
-    bool trackInside_ = false;
-    bool mouseOver_ = false;
-    bool hot_ = false;
 };
 
 class TExGraphicButton : public TCustomExGraphicButton {

@@ -1,6 +1,7 @@
 // TExImageList: stream reading and writing over the toolkit's image list.
 #include "controls/ExImageList.h"
 
+#include "toolkit/graphics/PaintDC.h"
 #include "toolkit/graphics/TextConvert.h"
 
 #include <windows.h>
@@ -11,10 +12,8 @@ namespace {
 
 int DisplayBitsPerPixel()
 {
-    HDC screen = GetDC(nullptr);
-    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
-    ReleaseDC(nullptr, screen);
-    return bits;
+    TWindowDC screen;
+    return GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES);
 }
 
 void DefaultWriteError(const std::string& text)

@@ -7,6 +7,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Edges.h"
 
 #include <optional>
 
@@ -21,20 +22,6 @@ constexpr int kUnbounded = 65535;
 constexpr int kAutoSizeMargin = 6;
 
 // A 3-D frame of `width` rings; r shrinks by one pixel per ring on every side.
-void Frame3D(TCanvas& canvas, RECT& r, TColor topColor, TColor bottomColor, int width)
-{
-    for (int i = 0; i < width; ++i) {
-        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-        canvas.Brush().SetColor(topColor);
-        canvas.FillRect(RECT { r.left, r.top, r.right - 1, r.top + 1 });
-        canvas.FillRect(RECT { r.left, r.top, r.left + 1, r.bottom - 1 });
-        canvas.Brush().SetColor(bottomColor);
-        canvas.FillRect(RECT { r.right - 1, r.top, r.right, r.bottom });
-        canvas.FillRect(RECT { r.left, r.bottom - 1, r.right, r.bottom });
-        InflateRect(&r, -1, -1);
-    }
-}
-
 void Bevel(TCanvas& canvas, RECT& r, TBevelCut cut, int width)
 {
     TColor top = clBtnHighlight;
@@ -57,18 +44,14 @@ TMarkupLabel::TMarkupLabel(TComponent* owner)
 {
     SetAutoSize(false);
     SetCaption("");
+    images_.OnChange = [this] { MarkupChanged(); };
+    images_.OnDrop = [this] { MarkupChanged(); };
+    pictureStore_.OnDrop = [this] { MarkupChanged(); };
 }
 
 TMarkupLabel::~TMarkupLabel()
 {
     cache_.Clear();
-    if (images_ != nullptr) {
-        images_->UnRegisterChanges(this);
-        images_->RemoveFreeNotification(this);
-    }
-    if (pictureStore_ != nullptr) {
-        pictureStore_->RemoveFreeNotification(this);
-    }
 }
 
 std::uint32_t TMarkupLabel::VersionNumber() const
@@ -102,27 +85,13 @@ void TMarkupLabel::SetHTMLText(const std::vector<std::string>& lines)
 
 void TMarkupLabel::SetImages(TImageList* images)
 {
-    if (images_ != nullptr) {
-        images_->UnRegisterChanges(this);
-        images_->RemoveFreeNotification(this);
-    }
-    images_ = images;
-    if (images_ != nullptr) {
-        images_->RegisterChanges(this, [this] { MarkupChanged(); });
-        images_->FreeNotification(this);
-    }
+    images_.Set(images);
     MarkupChanged();
 }
 
 void TMarkupLabel::SetPictureStore(TPictureStore* store)
 {
-    if (pictureStore_ != nullptr) {
-        pictureStore_->RemoveFreeNotification(this);
-    }
-    pictureStore_ = store;
-    if (pictureStore_ != nullptr) {
-        pictureStore_->FreeNotification(this);
-    }
+    pictureStore_.Set(store);
     MarkupChanged();
 }
 
@@ -178,22 +147,6 @@ void TMarkupLabel::Loaded()
     SetCaption("");
 }
 
-void TMarkupLabel::Notification(TComponent* component, TOperation operation)
-{
-    TLabel::Notification(component, operation);
-    if (operation != TOperation::opRemove) {
-        return;
-    }
-    if (component == images_) {
-        images_ = nullptr;
-        MarkupChanged();
-    }
-    if (component == pictureStore_) {
-        pictureStore_ = nullptr;
-        MarkupChanged();
-    }
-}
-
 bool TMarkupLabel::SizesHorizontally() const
 {
     const bool free = align_ == TLabelAlign::alNone || align_ == TLabelAlign::alLeft || align_ == TLabelAlign::alRight;
@@ -211,8 +164,8 @@ bool TMarkupLabel::PaintMarkup(
 {
     TGdiMarkupCanvas markupCanvas(canvas);
     std::optional<TMarkupImageList> images;
-    if (images_ != nullptr) {
-        images.emplace(*images_);
+    if (images_) {
+        images.emplace(*images_.Get());
     }
     MarkupRenderRequest request;
     request.Canvas = &markupCanvas;
@@ -230,7 +183,7 @@ bool TMarkupLabel::PaintMarkup(
     request.HoverColor = hoverColor_;
     request.HoverFontColor = hoverFontColor_;
     request.ShadowColor = shadowColor_;
-    request.PictureStore = pictureStore_;
+    request.PictureStore = pictureStore_.Get();
     request.PictureCache = &cache_;
     lastResult_.HoverRect = { hoverRect_.left, hoverRect_.top, hoverRect_.right, hoverRect_.bottom };
     const bool over = RenderMarkup(request, lastResult_);

@@ -41,9 +41,9 @@ public:
     void SetHTMLText(const std::vector<std::string>& lines);
     void SetHTMLText(const std::string& text) { SetHTMLText(std::vector<std::string> { text }); }
 
-    TImageList* Images() const { return images_; }
+    TImageList* Images() const { return images_.Get(); }
     void SetImages(TImageList* images);
-    TPictureStore* PictureStore() const { return pictureStore_; }
+    TPictureStore* PictureStore() const { return pictureStore_.Get(); }
     void SetPictureStore(TPictureStore* store);
 
     TColor URLColor() const { return urlColor_; }
@@ -127,7 +127,6 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseLeave() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     template <typename T> void SetAndRepaint(T& field, T value)
@@ -147,8 +146,8 @@ private:
     bool SizesVertically() const;
 
     std::vector<std::string> htmlText_;
-    TImageList* images_ = nullptr;
-    TPictureStore* pictureStore_ = nullptr;
+    TComponentReference<TImageList> images_ { this };
+    TComponentReference<TPictureStore> pictureStore_ { this };
     TMarkupPictureCache cache_;
     TColor urlColor_ = clBlue;
     TColor shadowColor_ = clGray;

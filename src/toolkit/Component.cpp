@@ -1,6 +1,7 @@
 // Ownership, names and free notification of TComponent.
 #include "toolkit/Component.h"
 
+#include "toolkit/ComponentReference.h"
 #include "toolkit/LoadingScope.h"
 
 #include <algorithm>
@@ -58,6 +59,11 @@ TComponent::~TComponent()
         loadingScope_->Leave(this);
 
     // Each holder may drop further links while it handles the notice, so take them one by one.
+    while (!references_.empty()) {
+        TComponentReferenceBase* reference = references_.back();
+        references_.pop_back();
+        reference->TargetDestroyed();
+    }
     while (!freeNotifies_.empty()) {
         TComponent* holder = freeNotifies_.back();
         freeNotifies_.pop_back();

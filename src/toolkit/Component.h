@@ -1,7 +1,8 @@
 // TComponent: the root of every component. An owner destroys the components it owns, newest
-// first; a component that refers to another one it does not own registers for free
-// notification and drops the reference when told. Names are unique among an owner's
-// components. This file knows nothing of windows or painting.
+// first; a component that refers to another one it does not own holds a TComponentReference,
+// which is dropped when the other one goes (or registers for free notification and drops the
+// reference itself when told). Names are unique among an owner's components. This file knows
+// nothing of windows or painting.
 //
 // C++ destructors do not dispatch virtually to the parts already destroyed, so a derived class
 // that must see its owned components go (a form clearing its active control, a control list)
@@ -25,6 +26,7 @@ public:
 };
 
 class TLoadingScope;
+class TComponentReferenceBase;
 
 class TComponent {
 public:
@@ -72,6 +74,7 @@ protected:
 
 private:
     friend class TLoadingScope;
+    friend class TComponentReferenceBase;
 
     void InsertComponent(TComponent* component);
     void RemoveComponent(TComponent* component);
@@ -84,6 +87,8 @@ private:
     // Holders to tell when this one goes, and the components this one holds references to.
     std::vector<TComponent*> freeNotifies_;
     std::vector<TComponent*> observed_;
+    // References (TComponentReference) that other components hold to this one.
+    std::vector<TComponentReferenceBase*> references_;
     TLoadingScope* loadingScope_ = nullptr;
 };
 

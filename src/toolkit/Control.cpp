@@ -27,8 +27,6 @@ TControl::TControl(TComponent* owner)
 TControl::~TControl()
 {
     Application().ControlDestroyed(this);
-    if (popupMenu_)
-        popupMenu_->RemoveFreeNotification(this);
     if (parent_)
         parent_->RemoveControl(this);
 }
@@ -291,20 +289,7 @@ void TControl::SetCursor(TCursor value)
 
 void TControl::SetPopupMenu(TPopupMenu* menu)
 {
-    if (menu == popupMenu_)
-        return;
-    if (popupMenu_)
-        popupMenu_->RemoveFreeNotification(this);
-    popupMenu_ = menu;
-    if (popupMenu_)
-        popupMenu_->FreeNotification(this);
-}
-
-void TControl::Notification(TComponent* component, TOperation operation)
-{
-    TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == popupMenu_)
-        popupMenu_ = nullptr;
+    popupMenu_.Set(menu);
 }
 
 void TControl::InvalidateRectOnParent(const RECT& rect)
@@ -418,10 +403,14 @@ void TControl::DispatchMouseUp(TMouseButton button, TShiftState shift, int x, in
     bool click = button == TMouseButton::mbLeft && clicked_;
     if (button == TMouseButton::mbLeft)
         clicked_ = false;
-    bool inside = x >= 0 && y >= 0 && x < ClientWidth() && y < ClientHeight();
-    if (click && inside)
+    if (click && PointInside(x, y))
         Click();
     MouseUp(button, shift, x, y);
+}
+
+bool TControl::PointInside(int x, int y) const
+{
+    return x >= 0 && y >= 0 && x < ClientWidth() && y < ClientHeight();
 }
 
 void TControl::DispatchMouseEnter()

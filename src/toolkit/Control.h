@@ -9,6 +9,7 @@
 #pragma once
 
 #include "toolkit/Component.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/Controls.h"
 #include "toolkit/graphics/Color.h"
 
@@ -111,7 +112,7 @@ public:
     TCursor Cursor() const { return cursor_; }
     void SetCursor(TCursor value);
 
-    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    TPopupMenu* PopupMenu() const { return popupMenu_.Get(); }
     void SetPopupMenu(TPopupMenu* menu);
 
     // Repainting. Invalidate() queues, Repaint() paints now, Update() flushes what is queued.
@@ -126,6 +127,9 @@ public:
     virtual bool IsWindowed() const { return false; }
 
     bool MouseInside() const { return mouseInside_; }
+    // Whether a client point counts as on the control for a press and its click (the client
+    // rectangle); a control of another shape overrides it.
+    virtual bool PointInside(int x, int y) const;
     bool MouseCapture() const;
     void SetMouseCapture(bool value);
 
@@ -197,8 +201,6 @@ protected:
     // there is none.
     virtual bool ContextPopup(int screenX, int screenY);
 
-    void Notification(TComponent* component, TOperation operation) override;
-
     // Sets the bounds fields without side effects (a window reporting its own new position).
     void StoreBounds(int left, int top, int width, int height);
     void StoreVisible(bool value) { visible_ = value; }
@@ -230,7 +232,7 @@ private:
     bool showHint_ = false;
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;
-    TPopupMenu* popupMenu_ = nullptr;
+    TComponentReference<TPopupMenu> popupMenu_ { this };
     bool mouseInside_ = false;
     bool clicked_ = false;
     bool capturesMouse_ = true;

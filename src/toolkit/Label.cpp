@@ -3,6 +3,7 @@
 
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/DisabledText.h"
 #include "toolkit/graphics/GdiHandle.h"
 
 #include <cstdint>
@@ -35,11 +36,7 @@ TLabel::TLabel(TComponent* owner)
     StoreBounds(0, 0, 65, 17);
 }
 
-TLabel::~TLabel()
-{
-    if (focusControl_)
-        focusControl_->RemoveFreeNotification(this);
-}
+TLabel::~TLabel() = default;
 
 void TLabel::SetAlignment(TAlignment value)
 {
@@ -93,20 +90,7 @@ void TLabel::SetTransparent(bool value)
 
 void TLabel::SetFocusControl(TWinControl* control)
 {
-    if (control == focusControl_)
-        return;
-    if (focusControl_)
-        focusControl_->RemoveFreeNotification(this);
-    focusControl_ = control;
-    if (focusControl_)
-        focusControl_->FreeNotification(this);
-}
-
-void TLabel::Notification(TComponent* component, TOperation operation)
-{
-    TGraphicControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == focusControl_)
-        focusControl_ = nullptr;
+    focusControl_.Set(control);
 }
 
 unsigned TLabel::DrawTextFlags() const
@@ -191,11 +175,8 @@ void TLabel::Paint(TCanvas& canvas)
         r.top += offset;
     }
     if (!EnabledInParents()) {
-        RECT shifted = r;
-        OffsetRect(&shifted, 1, 1);
-        canvas.Font().SetColor(clBtnHighlight);
-        canvas.DrawText(Caption(), shifted, flags);
-        canvas.Font().SetColor(clBtnShadow);
+        DrawDisabledText(canvas, Caption(), r, flags);
+        return;
     }
     canvas.DrawText(Caption(), r, flags);
 }

@@ -27,7 +27,7 @@ public:
     void SetShowAccelChar(bool value);
     bool Transparent() const { return transparent_; }
     void SetTransparent(bool value);
-    TWinControl* FocusControl() const { return focusControl_; }
+    TWinControl* FocusControl() const { return focusControl_.Get(); }
     void SetFocusControl(TWinControl* control);
 
     // The DT_* flags the text is drawn with (without DT_CALCRECT).
@@ -39,7 +39,6 @@ protected:
     void Paint(TCanvas& canvas) override;
     void TextChanged() override;
     void FontChanged() override;
-    void Notification(TComponent* component, TOperation operation) override;
     // Sizes the label to its text when AutoSize is on.
     virtual void AdjustBounds();
 
@@ -50,7 +49,7 @@ private:
     bool wordWrap_ = false;
     bool showAccelChar_ = true;
     bool transparent_ = false;
-    TWinControl* focusControl_ = nullptr;
+    TComponentReference<TWinControl> focusControl_ { this };
 };
 
 // True when `caption` marks `ch` (case-insensitive) as its accelerator with a single "&".

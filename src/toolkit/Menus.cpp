@@ -311,19 +311,11 @@ TPopupMenu::TPopupMenu(TComponent* owner)
 TPopupMenu::~TPopupMenu()
 {
     Destroying();
-    if (popupComponent_)
-        popupComponent_->RemoveFreeNotification(this);
 }
 
 void TPopupMenu::SetPopupComponent(TComponent* component)
 {
-    if (component == popupComponent_)
-        return;
-    if (popupComponent_)
-        popupComponent_->RemoveFreeNotification(this);
-    popupComponent_ = component;
-    if (popupComponent_)
-        popupComponent_->FreeNotification(this);
+    popupComponent_.Set(component);
 }
 
 void TPopupMenu::Notification(TComponent* component, TOperation operation)
@@ -331,8 +323,6 @@ void TPopupMenu::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     if (operation != TOperation::opRemove)
         return;
-    if (component == popupComponent_)
-        popupComponent_ = nullptr;
     if (component == items_)
         items_ = nullptr;
 }
@@ -396,9 +386,9 @@ void TPopupMenu::Popup(int x, int y)
     // The owner gets the owner-draw messages; the foreground rule makes the menu close when
     // the user clicks elsewhere.
     HWND owner = Application().UtilityWindow();
-    if (auto* control = dynamic_cast<TWinControl*>(popupComponent_); control && control->HandleAllocated())
+    if (auto* control = dynamic_cast<TWinControl*>(popupComponent_.Get()); control && control->HandleAllocated())
         owner = control->ExistingHandle();
-    else if (auto* any = dynamic_cast<TControl*>(popupComponent_);
+    else if (auto* any = dynamic_cast<TControl*>(popupComponent_.Get());
              any && any->Parent() && any->Parent()->HandleAllocated())
         owner = any->Parent()->ExistingHandle();
     SetForegroundWindow(GetAncestor(owner, GA_ROOT));

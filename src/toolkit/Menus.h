@@ -9,6 +9,7 @@
 #pragma once
 
 #include "toolkit/Component.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/Controls.h"
 
 #include <windows.h>
@@ -131,7 +132,7 @@ public:
     bool AutoPopup() const { return autoPopup_; }
     void SetAutoPopup(bool value) { autoPopup_ = value; }
     // The control that opened the menu last.
-    TComponent* PopupComponent() const { return popupComponent_; }
+    TComponent* PopupComponent() const { return popupComponent_.Get(); }
     void SetPopupComponent(TComponent* component);
 
     // Opens the menu with its top-left corner at the screen point and waits until it closes;
@@ -155,7 +156,7 @@ private:
     TMenuItem* items_ = nullptr;
     bool ownerDraw_ = false;
     bool autoPopup_ = true;
-    TComponent* popupComponent_ = nullptr;
+    TComponentReference<TComponent> popupComponent_ { this };
     std::vector<TMenuItem*> tracked_;
 };
 

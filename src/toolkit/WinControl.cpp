@@ -8,6 +8,7 @@
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/GdiHandle.h"
 #include "toolkit/graphics/MemoryCanvas.h"
+#include "toolkit/graphics/PaintDC.h"
 
 #include <windowsx.h>
 
@@ -593,24 +594,25 @@ void TWinControl::PaintMessage(HDC dc)
         PaintTo(canvas);
         return;
     }
-    PAINTSTRUCT ps;
-    HDC screen = BeginPaint(handle_, &ps);
+    // EndPaint runs even when a paint throws: the exception goes on to the window procedure.
+    TPaintDC paint(handle_);
+    HDC screen = paint.Get();
     if (!screen)
         return;
-    if (doubleBuffered_ && !IsRectEmpty(&ps.rcPaint)) {
+    const RECT& area = paint.PaintRect();
+    if (doubleBuffered_ && !IsRectEmpty(&area)) {
         // Only the area to repaint is drawn off-screen; client coordinates stay valid through
         // the moved origin.
-        TMemoryCanvas memory(screen, ps.rcPaint);
-        memory.Canvas().MoveOrigin(-ps.rcPaint.left, -ps.rcPaint.top);
+        TMemoryCanvas memory(screen, area);
+        memory.Canvas().MoveOrigin(-area.left, -area.top);
         PaintTo(memory.Canvas());
         // The copy reads the bitmap through the same DC, so its origin goes back first.
-        memory.Canvas().MoveOrigin(ps.rcPaint.left, ps.rcPaint.top);
+        memory.Canvas().MoveOrigin(area.left, area.top);
         memory.Flush();
     } else {
         TCanvas canvas(screen);
         PaintTo(canvas);
     }
-    EndPaint(handle_, &ps);
 }
 
 void TWinControl::PaintBackgroundFor(const TControl* child, WPARAM dc)

@@ -4,8 +4,11 @@
 // it moves but never copies. TGdiView<H> names a handle that someone else owns
 // (a stock object, a handle borrowed from a message), so that the type says who
 // frees what. The device-context helpers pair every Get/Create with its
-// Release/Delete and every SelectObject with the re-selection of what was there.
+// Release/Delete and every SelectObject with the re-selection of what was there;
+// the window and paint DCs are in PaintDC.h.
 #pragma once
+
+#include "toolkit/graphics/PaintDC.h"
 
 #include <windows.h>
 
@@ -113,29 +116,6 @@ public:
 
 private:
     HDC dc_ = nullptr;
-};
-
-// A window's (or, with nullptr, the screen's) device context for one scope.
-class TWindowDC {
-public:
-    explicit TWindowDC(HWND window = nullptr)
-        : window_(window)
-        , dc_(GetDC(window))
-    {
-    }
-    ~TWindowDC()
-    {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    TWindowDC(const TWindowDC&) = delete;
-    TWindowDC& operator=(const TWindowDC&) = delete;
-
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
 };
 
 // Selects an object into a DC and puts the previous one back at scope end.

@@ -3,12 +3,12 @@
 // splash of the start-up check, then the main window and the about dialog.
 #include "app/SimulatorLocator.h"
 #include "app/StartupCheck.h"
-#include "app/Win32Dialogs.h"
 #include "forms/MainWindow.h"
 #include "forms/SplashWindow.h"
 #include "platform/Win32Registry.h"
 #include "platform/Win32System.h"
 #include "platform/Win32WindowDriver.h"
+#include "program/Win32Dialogs.h"
 #include "toolkit/Application.h"
 
 #include <windows.h>

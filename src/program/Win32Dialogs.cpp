@@ -1,4 +1,4 @@
-#include "app/Win32Dialogs.h"
+#include "program/Win32Dialogs.h"
 
 #include "toolkit/MessageDialog.h"
 

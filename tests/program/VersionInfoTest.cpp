@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Version.h"
+#include "program/Version.h"
 
 TEST(VersionInfo, TextMatchesTheNumbers)
 {

@@ -1,7 +1,7 @@
 // The dialog seam under Wine: the standard message dialog gets the caption
 // and the buttons of its type and set, the plain box the caller's caption and
 // flags, and both return the button that was pressed.
-#include "app/Win32Dialogs.h"
+#include "program/Win32Dialogs.h"
 #include "toolkit/Application.h"
 #include "toolkit/MessageDialog.h"
 
