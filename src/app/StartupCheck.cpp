@@ -68,6 +68,16 @@ StartupResult CheckWithSplash(
     return { StartupOutcome::OpenMainWindow, 0, false };
 }
 
+int ReportFailure(Dialogs& dialogs, const std::string& message)
+{
+    try {
+        dialogs.ShowMessageBox(message, kApplicationTitle, dlg::kBoxOk | dlg::kBoxIconError | dlg::kBoxTopmost);
+    } catch (...) {
+        // Nothing is left to report with; the exit code still tells.
+    }
+    return 1;
+}
+
 } // namespace
 
 StartupResult RunStartupCheck(Platform& platform, SimulatorLocator& locator, const SplashFactory& makeSplash)
@@ -75,29 +85,26 @@ StartupResult RunStartupCheck(Platform& platform, SimulatorLocator& locator, con
     if (!platform.files.FileExists(platform.files.ProgramFolder() + startup::kSettingsFile))
         return { StartupOutcome::OpenMainWindow, 0, false };
 
-    // An error passes out only after the release has run, so that the splash
-    // never covers the box that reports it.
-    SplashScreen& splash = makeSplash();
-    SplashRelease release(splash);
-    return CheckWithSplash(platform, locator, splash, release);
+    try {
+        // The release runs as the error leaves this scope, so the splash never
+        // covers the box that reports it.
+        SplashScreen& splash = makeSplash();
+        SplashRelease release(splash);
+        return CheckWithSplash(platform, locator, splash, release);
+    } catch (const std::exception& error) {
+        return { StartupOutcome::EndProgram, ReportFailure(platform.dialogs, std::string(error.what()) + "."), false };
+    }
 }
 
 int RunWithLastResort(Dialogs& dialogs, const std::function<int()>& body)
 {
-    std::string message;
     try {
         return body();
     } catch (const std::exception& error) {
-        message = std::string(error.what()) + ".";
+        return ReportFailure(dialogs, std::string(error.what()) + ".");
     } catch (...) {
-        message = startup::kUnknownFailure;
+        return ReportFailure(dialogs, startup::kUnknownFailure);
     }
-    try {
-        dialogs.ShowMessageBox(message, kApplicationTitle, dlg::kBoxOk | dlg::kBoxIconError | dlg::kBoxTopmost);
-    } catch (...) {
-        // Nothing is left to report with; the exit code still tells.
-    }
-    return 1;
 }
 
 int RunProgram(Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows)

@@ -58,8 +58,9 @@ struct StartupResult {
     bool checkPassed = false;
 };
 
-// makeSplash is called only when the settings file exists. Errors pass out,
-// after the splash has been released (exactly once).
+// makeSplash is called only when the settings file exists. An error (building
+// the splash included) releases the splash, is shown in an error box and ends
+// the program with exit code 1.
 StartupResult RunStartupCheck(Platform& platform, SimulatorLocator& locator, const SplashFactory& makeSplash);
 
 // The windows plug in here: runInteractive sets the title, creates the main

@@ -2,6 +2,7 @@
 #include "richlabel/GdiPlus.h"
 
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 #include <utility>
 
@@ -44,6 +45,9 @@ namespace {
 constexpr int kPixelFormat32bppARGB = 0x0026200A;
 constexpr int kRotate180FlipX = 6;
 
+// Counts running sessions; a plain int stays valid while statics are destroyed at exit.
+int runningSessions = 0;
+
 class GdiPlusSession {
 public:
     GdiPlusSession()
@@ -51,11 +55,13 @@ public:
         FolvaneGdiplusStartupInput input { 1, nullptr, TRUE, FALSE };
         FolvaneGdiplusStartupOutput output {};
         started_ = GdiplusStartup(&token_, &input, &output) == 0;
+        runningSessions += started_ ? 1 : 0;
     }
     ~GdiPlusSession()
     {
         if (started_) {
             GdiplusShutdown(token_);
+            --runningSessions;
         }
     }
     bool Started() const { return started_; }
@@ -99,12 +105,24 @@ TImageRawFormat Classify(const GUID& format)
     }
 }
 
+// Every image holds a share of the session: forms that the application releases at exit,
+// after this static is gone, still dispose their images before GDI+ shuts down.
+std::shared_ptr<GdiPlusSession> SharedSession()
+{
+    static const auto session = std::make_shared<GdiPlusSession>();
+    return session;
+}
+
 } // namespace
 
 bool EnsureGdiPlus()
 {
-    static GdiPlusSession session;
-    return session.Started();
+    return SharedSession()->Started();
+}
+
+bool GdiPlusRunning()
+{
+    return runningSessions > 0;
 }
 
 GdiPlusImage::GdiPlusImage(std::span<const std::uint8_t> bytes, bool asBitmap, const char* allocationError)
@@ -113,6 +131,7 @@ GdiPlusImage::GdiPlusImage(std::span<const std::uint8_t> bytes, bool asBitmap, c
     if (memory_ == nullptr) {
         throw std::runtime_error(allocationError);
     }
+    session_ = SharedSession();
     if (!EnsureGdiPlus() || FAILED(CreateStreamOnHGlobal(memory_, FALSE, &stream_)) || stream_ == nullptr) {
         return;
     }
@@ -128,6 +147,7 @@ GdiPlusImage::GdiPlusImage(std::span<const std::uint8_t> bytes, bool asBitmap, c
 
 GdiPlusImage::GdiPlusImage(int width, int height)
 {
+    session_ = SharedSession();
     if (EnsureGdiPlus() && width > 0 && height > 0) {
         status_ = GdipCreateBitmapFromScan0(width, height, 0, kPixelFormat32bppARGB, nullptr, &image_);
         if (status_ != 0) {
@@ -142,7 +162,8 @@ GdiPlusImage::~GdiPlusImage()
 }
 
 GdiPlusImage::GdiPlusImage(GdiPlusImage&& other) noexcept
-    : image_(std::exchange(other.image_, nullptr))
+    : session_(std::move(other.session_))
+    , image_(std::exchange(other.image_, nullptr))
     , stream_(std::exchange(other.stream_, nullptr))
     , memory_(std::exchange(other.memory_, nullptr))
     , status_(other.status_)
@@ -153,6 +174,7 @@ GdiPlusImage& GdiPlusImage::operator=(GdiPlusImage&& other) noexcept
 {
     if (this != &other) {
         Release();
+        session_ = std::move(other.session_);
         image_ = std::exchange(other.image_, nullptr);
         stream_ = std::exchange(other.stream_, nullptr);
         memory_ = std::exchange(other.memory_, nullptr);

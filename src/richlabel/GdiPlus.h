@@ -2,7 +2,8 @@
 // here (MinGW's C++ GDI+ headers drag in far more than this), and GdiPlusImage, an image decoded
 // from bytes that keeps its stream and memory alive as long as GDI+ may read them.
 //
-// GDI+ is started on first use, once per process, and shut down at process exit. A failed call
+// GDI+ is started on first use, once per process, and shut down at exit once the last image is
+// gone. A failed call
 // leaves its status in the wrapper (LastStatus); callers treat a failure as "no image".
 #pragma once
 
@@ -11,6 +12,7 @@
 #include <objidl.h>
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
 namespace folvane {
@@ -34,6 +36,8 @@ enum class TImageRawFormat {
 
 // Starts GDI+ when it is not running yet; false when it cannot start.
 bool EnsureGdiPlus();
+// Whether a GDI+ session is running now.
+bool GdiPlusRunning();
 
 class GdiPlusImage {
 public:
@@ -64,6 +68,7 @@ public:
 private:
     void Release();
 
+    std::shared_ptr<void> session_; // first member, so released last
     void* image_ = nullptr;
     IStream* stream_ = nullptr;
     HGLOBAL memory_ = nullptr;

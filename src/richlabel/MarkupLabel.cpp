@@ -8,7 +8,9 @@
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/Edges.h"
+#include "toolkit/graphics/GdiHandle.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <shellapi.h>
@@ -138,6 +140,7 @@ void TMarkupLabel::SetAutoSizeType(TAutoSizeType value)
 
 void TMarkupLabel::MarkupChanged()
 {
+    AdjustBounds();
     Invalidate();
 }
 
@@ -159,8 +162,14 @@ bool TMarkupLabel::SizesVertically() const
     return free && (autoSizeType_ == TAutoSizeType::asVertical || autoSizeType_ == TAutoSizeType::asBoth);
 }
 
-bool TMarkupLabel::PaintMarkup(
-    TCanvas& canvas, const std::string& text, const RECT& rect, POINT mouse, bool measureOnly)
+bool TMarkupLabel::PaintMarkup(TCanvas& canvas, const std::string& text, const RECT& rect, POINT mouse,
+    bool measureOnly, MarkupRenderResult& result) const
+{
+    return Render(canvas, text, rect, mouse, measureOnly, mouseAnchor_, result);
+}
+
+bool TMarkupLabel::Render(TCanvas& canvas, const std::string& text, const RECT& rect, POINT mouse, bool measureOnly,
+    int hoverAnchor, MarkupRenderResult& result) const
 {
     TGdiMarkupCanvas markupCanvas(canvas);
     std::optional<TMarkupImageList> images;
@@ -174,7 +183,7 @@ bool TMarkupLabel::PaintMarkup(
     request.Images = images ? &*images : nullptr;
     request.MouseX = mouse.x;
     request.MouseY = mouse.y;
-    request.HoverAnchor = mouseAnchor_;
+    request.HoverAnchor = hoverAnchor;
     request.ShadowOffset = shadowOffset_;
     request.MeasureOnly = measureOnly;
     request.Hover = hover_;
@@ -185,40 +194,52 @@ bool TMarkupLabel::PaintMarkup(
     request.ShadowColor = shadowColor_;
     request.PictureStore = pictureStore_.Get();
     request.PictureCache = &cache_;
-    lastResult_.HoverRect = { hoverRect_.left, hoverRect_.top, hoverRect_.right, hoverRect_.bottom };
-    const bool over = RenderMarkup(request, lastResult_);
-    textWidth_ = lastResult_.TextWidth;
-    textHeight_ = lastResult_.TextHeight;
-    return over;
+    return RenderMarkup(request, result);
 }
 
-RECT TMarkupLabel::InnerRect(bool withSingleBorder) const
+RECT TMarkupLabel::TextRect() const
 {
+    // The frames that painting draws, ring by ring...
+    const bool bevelled = bevelInner_ != TBevelCut::bvNone || bevelOuter_ != TBevelCut::bvNone;
+    const int rings = (bevelOuter_ != TBevelCut::bvNone ? std::max(0, bevelWidth_) : 0) + std::max(0, borderWidth_)
+        + (bevelInner_ != TBevelCut::bvNone ? std::max(0, bevelWidth_) : 0);
+    // ...then the bevel and single border widths once more.
+    const int inset
+        = rings + (bevelled ? bevelWidth_ : 0) + (borderStyle_ == TBorderStyle::bsSingle ? borderWidth_ : 0);
     RECT r = ClientRect();
-    if (bevelInner_ != TBevelCut::bvNone || bevelOuter_ != TBevelCut::bvNone) {
-        InflateRect(&r, -bevelWidth_, -bevelWidth_);
-    }
-    if (withSingleBorder ? borderStyle_ == TBorderStyle::bsSingle : true) {
-        InflateRect(&r, -borderWidth_, -borderWidth_);
-    }
+    InflateRect(&r, -inset, -inset);
     return r;
 }
 
-void TMarkupLabel::PlaceVertically(TCanvas& canvas, const std::string& text, RECT& r, POINT mouse, TVAlignment va)
+RECT TMarkupLabel::LayoutRect(TCanvas& canvas, const std::string& text, POINT mouse) const
 {
-    if (va == TVAlignment::tvaTop) {
-        return;
+    RECT r = TextRect();
+    TVAlignment va = vAlignment_;
+    if (autoSizing_) {
+        if (SizesHorizontally()) {
+            r.right += kUnbounded;
+        }
+        if (SizesVertically()) {
+            r.bottom += kUnbounded;
+        }
+        va = TVAlignment::tvaTop;
     }
-    PaintMarkup(canvas, text, r, mouse, true);
-    const int h = textHeight_;
-    if (h >= Height()) {
-        return;
+    if (va != TVAlignment::tvaTop) {
+        MarkupRenderResult measured;
+        PaintMarkup(canvas, text, r, mouse, true, measured);
+        const int h = measured.TextHeight;
+        if (h < Height()) {
+            if (va == TVAlignment::tvaCenter) {
+                r.top += (r.bottom - r.top - h) / 2;
+            } else {
+                r.top = r.bottom - h;
+            }
+        }
     }
-    if (va == TVAlignment::tvaCenter) {
-        r.top += (r.bottom - r.top - h) / 2;
-    } else {
-        r.top = r.bottom - h;
+    if (autoSizing_) {
+        r.top += vAlignment_ == TVAlignment::tvaCenter ? 3 : vAlignment_ == TVAlignment::tvaBottom ? 6 : 0;
     }
+    return r;
 }
 
 void TMarkupLabel::PaintBackground(TCanvas& canvas, RECT r, int steps)
@@ -249,7 +270,7 @@ void TMarkupLabel::PaintBackground(TCanvas& canvas, RECT r, int steps)
     GradientFill(markupCanvas, Color(), colorTo_, true, { r.left, r.top, r.right, r.bottom }, steps);
 }
 
-void TMarkupLabel::PaintFrames(TCanvas& canvas, RECT& r)
+void TMarkupLabel::PaintFrames(TCanvas& canvas, RECT r)
 {
     if (bevelOuter_ != TBevelCut::bvNone) {
         Bevel(canvas, r, bevelOuter_, bevelWidth_);
@@ -273,37 +294,33 @@ void TMarkupLabel::PaintFrames(TCanvas& canvas, RECT& r)
 
 void TMarkupLabel::Paint(TCanvas& canvas)
 {
-    SetCaption("");
-    RECT r = ClientRect();
-    PaintBackground(canvas, r, (r.right - r.left) / 4);
+    const RECT client = ClientRect();
+    PaintBackground(canvas, client, (client.right - client.left) / 4);
     canvas.SetFont(Font());
-
-    r = ClientRect();
-    PaintFrames(canvas, r);
-    r = InnerRect(true);
+    PaintFrames(canvas, client);
 
     const std::string text = DisplayText();
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
     canvas.Brush().SetColor(Color());
-    TVAlignment va = vAlignment_;
-    if (autoSizing_) {
-        if (SizesHorizontally()) {
-            r.right += kUnbounded;
-        }
-        if (SizesVertically()) {
-            r.bottom += kUnbounded;
-        }
-        va = TVAlignment::tvaTop;
-    }
-    POINT mouse {};
-    GetCursorPos(&mouse);
-    mouse = ScreenToClient(mouse);
-    PlaceVertically(canvas, text, r, mouse, va);
-    if (autoSizing_) {
-        r.top += vAlignment_ == TVAlignment::tvaCenter ? 3 : vAlignment_ == TVAlignment::tvaBottom ? 6 : 0;
-    }
-    PaintMarkup(canvas, text, r, mouse, false);
+    MarkupRenderResult result;
+    PaintMarkup(canvas, text, LayoutRect(canvas, text, mouse_), mouse_, false, result);
+}
 
+void TMarkupLabel::AdjustBounds()
+{
+    if (IsLoading() || adjusting_) {
+        return;
+    }
+    adjusting_ = true;
+    // A memory DC measures as the screen does without drawing anywhere.
+    TMemoryDC dc = TMemoryDC::Create();
+    TCanvas canvas(dc.Get());
+    canvas.SetFont(Font());
+    const std::string text = DisplayText();
+    MarkupRenderResult result;
+    PaintMarkup(canvas, text, LayoutRect(canvas, text, mouse_), mouse_, true, result);
+    textWidth_ = result.TextWidth;
+    textHeight_ = result.TextHeight;
     if (autoSizing_) {
         if (SizesVertically() && Height() != textHeight_ + kAutoSizeMargin) {
             SetHeight(textHeight_ + kAutoSizeMargin);
@@ -312,28 +329,40 @@ void TMarkupLabel::Paint(TCanvas& canvas)
             SetWidth(textWidth_ + kAutoSizeMargin);
         }
     }
+    adjusting_ = false;
 }
 
-std::string TMarkupLabel::AnchorAt(int x, int y, RECT& hoverRect)
+void TMarkupLabel::Resize()
 {
-    RECT r = InnerRect(false);
-    hoverRect = RECT { -1, -1, -1, -1 };
-    TWindowDC screen;
-    TCanvas canvas(screen.Get());
+    TLabel::Resize();
+    AdjustBounds();
+}
+
+TMarkupLabel::AnchorHit TMarkupLabel::HitTest(int x, int y) const
+{
+    TMemoryDC dc = TMemoryDC::Create();
+    TCanvas canvas(dc.Get());
     canvas.SetFont(Font());
     const std::string text = DisplayText();
-    mouseAnchor_ = -1; // hit-testing styles no anchor
-    PlaceVertically(canvas, text, r, POINT { x, y }, vAlignment_);
-    lastResult_.HoverRect = { -1, -1, -1, -1 };
-    const bool over = PaintMarkup(canvas, text, r, POINT { x, y }, true);
-    mouseAnchor_ = lastResult_.MouseAnchor;
-    if (!over) {
-        mouseAnchor_ = -1;
-        return {};
+    const POINT point { x, y };
+    MarkupRenderResult result;
+    // Hit-testing styles no anchor.
+    const bool over = Render(canvas, text, LayoutRect(canvas, text, point), point, true, -1, result);
+    AnchorHit hit;
+    if (over) {
+        hit.target = result.AnchorTarget;
+        hit.anchor = result.MouseAnchor;
+        hit.hoverRect
+            = RECT { result.HoverRect.left, result.HoverRect.top, result.HoverRect.right, result.HoverRect.bottom };
     }
-    const MarkupRect& h = lastResult_.HoverRect;
-    hoverRect = RECT { h.left, h.top, h.right, h.bottom };
-    return lastResult_.AnchorTarget;
+    return hit;
+}
+
+std::string TMarkupLabel::AnchorAt(int x, int y, RECT& hoverRect) const
+{
+    AnchorHit hit = HitTest(x, y);
+    hoverRect = hit.hoverRect;
+    return std::move(hit.target);
 }
 
 void TMarkupLabel::RepaintArea(const RECT& area)
@@ -358,8 +387,11 @@ void TMarkupLabel::RepaintHoverArea()
 void TMarkupLabel::MouseMove(TShiftState shift, int x, int y)
 {
     TLabel::MouseMove(shift, x, y);
-    RECT rect {};
-    const std::string target = AnchorAt(x, y, rect);
+    mouse_ = POINT { x, y };
+    const AnchorHit hit = HitTest(x, y);
+    mouseAnchor_ = hit.anchor;
+    const RECT rect = hit.hoverRect;
+    const std::string& target = hit.target;
     if (!target.empty()) {
         const bool changed = target != lastAnchor_ || !EqualRect(&rect, &hoverRect_) || mouseAnchor_ == -1;
         if (changed && hover_ && rect.left != -1) {
@@ -407,8 +439,9 @@ void TMarkupLabel::MouseMove(TShiftState shift, int x, int y)
 void TMarkupLabel::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     TLabel::MouseDown(button, shift, x, y);
-    RECT rect {};
-    const std::string target = AnchorAt(x, y, rect);
+    const AnchorHit hit = HitTest(x, y);
+    mouseAnchor_ = hit.anchor;
+    const std::string& target = hit.target;
     if (target.empty()) {
         return;
     }
@@ -430,6 +463,7 @@ void TMarkupLabel::MouseLeave()
         RepaintHoverArea();
     }
     mouseAnchor_ = -1;
+    mouse_ = POINT { -1, -1 };
     TLabel::MouseLeave();
 }
 

@@ -3,8 +3,10 @@
 // gradient or line gradient, bevels and a border, vertical alignment and automatic sizing.
 //
 // The label does no layout of its own: it prepares the text rectangle and asks the renderer to
-// measure, hit-test and paint. It opens "://" and "mailto:" targets with the shell and reports
-// every other anchor click to OnAnchorClick.
+// measure, hit-test and paint. Measuring and automatic sizing are their own step (AdjustBounds,
+// run when the text, the settings, the font or the size change); painting and hit-testing only
+// read state, and both use the same text rectangle inside the frames. It opens "://" and "mailto:" targets with the
+// shell and reports every other anchor click to OnAnchorClick.
 #pragma once
 
 #include "richlabel/MarkupRenderer.h"
@@ -95,7 +97,7 @@ public:
     std::string Version() const { return "1.7.5.4"; }
     void SetVersion(const std::string&) { }
 
-    // The text size of the last render (TextWidth and TextHeight, each with its 2).
+    // The text size of the last measurement (TextWidth and TextHeight, each with its 2).
     int TextWidth() const { return textWidth_; }
     int TextHeight() const { return textHeight_; }
     TMarkupPictureCache& PictureCache() { return cache_; }
@@ -114,16 +116,21 @@ public:
     bool HintShow(THintInfo& info) override;
 
 protected:
+    // Measures again, then repaints.
     virtual void MarkupChanged();
-    // One render with the label's settings; stores the text size. Returns OverAnchor.
-    virtual bool PaintMarkup(TCanvas& canvas, const std::string& text, const RECT& rect, POINT mouse, bool measureOnly);
-    // The anchor target under a point (empty when none) and its hover rectangle.
-    std::string AnchorAt(int x, int y, RECT& hoverRect);
+    // One render with the label's settings into `result`. Returns OverAnchor.
+    virtual bool PaintMarkup(TCanvas& canvas, const std::string& text, const RECT& rect, POINT mouse, bool measureOnly,
+        MarkupRenderResult& result) const;
+    // The anchor target under a point (empty when none) and its hover rectangle (all -1 when
+    // none).
+    std::string AnchorAt(int x, int y, RECT& hoverRect) const;
     // Opens a "://" or "mailto:" target; the shell's "open" verb.
     virtual void OpenLink(const std::string& target);
 
     void Paint(TCanvas& canvas) override;
-    void AdjustBounds() override { }
+    // Stores the text size and, with AutoSizing, resizes the label to it.
+    void AdjustBounds() override;
+    void Resize() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseLeave() override;
@@ -134,12 +141,21 @@ private:
         field = value;
         MarkupChanged();
     }
-    // The client rectangle inside the bevels and the border, as painting leaves it.
-    RECT InnerRect(bool withSingleBorder) const;
-    // Measures the text and moves the rectangle's top for centre and bottom alignment.
-    void PlaceVertically(TCanvas& canvas, const std::string& text, RECT& r, POINT mouse, TVAlignment va);
+    struct AnchorHit {
+        std::string target;
+        RECT hoverRect { -1, -1, -1, -1 };
+        int anchor = -1; // number of the anchor under the point
+    };
+    AnchorHit HitTest(int x, int y) const;
+    bool Render(TCanvas& canvas, const std::string& text, const RECT& rect, POINT mouse, bool measureOnly,
+        int hoverAnchor, MarkupRenderResult& result) const;
+    // The client rectangle inside the frames, then inside the bevel and single border widths.
+    RECT TextRect() const;
+    // The text rectangle as a render gets it: grown for automatic sizing, moved down for centre
+    // and bottom alignment (a measuring render on `canvas`).
+    RECT LayoutRect(TCanvas& canvas, const std::string& text, POINT mouse) const;
     void PaintBackground(TCanvas& canvas, RECT r, int steps);
-    void PaintFrames(TCanvas& canvas, RECT& r);
+    void PaintFrames(TCanvas& canvas, RECT r);
     void RepaintArea(const RECT& area);
     void RepaintHoverArea();
     bool SizesHorizontally() const;
@@ -148,7 +164,7 @@ private:
     std::vector<std::string> htmlText_;
     TComponentReference<TImageList> images_ { this };
     TComponentReference<TPictureStore> pictureStore_ { this };
-    TMarkupPictureCache cache_;
+    mutable TMarkupPictureCache cache_; // grows by the pictures that renders name
     TColor urlColor_ = clBlue;
     TColor shadowColor_ = clGray;
     int shadowOffset_ = 2;
@@ -177,10 +193,10 @@ private:
     int lastMoveAnchor_ = -1; // remembered at the last mouse move
     std::string lastAnchor_; // target of the last anchor entered
     RECT hoverRect_ { -1, -1, -1, -1 };
+    POINT mouse_ { -1, -1 }; // where the mouse last moved over the label
     int textWidth_ = 0;
     int textHeight_ = 0;
-    // Filled by every render.
-    MarkupRenderResult lastResult_;
+    bool adjusting_ = false;
 };
 
 } // namespace folvane

@@ -6,6 +6,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/ParentBackground.h"
+#include "toolkit/graphics/DisabledText.h"
 #include "toolkit/graphics/ImageList.h"
 
 #include <algorithm>
@@ -28,7 +29,7 @@ bool IsBlank(const std::string& text)
 // TSkinCustomButton: properties
 
 TSkinCustomButton::TSkinCustomButton(TComponent* owner)
-    : TCustomControl(owner)
+    : TPressable(owner)
 {
     SetTabStop(true);
     // The second press of a double click is a press like the first.
@@ -61,26 +62,26 @@ void TSkinCustomButton::SetFocusedRectMargin(int value)
 
 void TSkinCustomButton::HandleCreated()
 {
-    TCustomControl::HandleCreated();
+    TPressable::HandleCreated();
     actingDefault_ = default_;
 }
 
 // ===========================================================================
 // State
 
-void TSkinCustomButton::SetPressed(bool value)
+void TSkinCustomButton::SetKeyPressed(bool value)
 {
-    if (value == pressed_)
+    if (value == keyPressed_)
         return;
-    pressed_ = value;
+    keyPressed_ = value;
     Invalidate();
 }
 
-void TSkinCustomButton::SetHot(bool value)
+void TSkinCustomButton::EndLooks()
 {
-    if (value == hot_)
+    if (looksEnded_)
         return;
-    hot_ = value;
+    looksEnded_ = true;
     Invalidate();
 }
 
@@ -102,20 +103,13 @@ void TSkinCustomButton::StopRepeat()
         KillTimer(ExistingHandle(), kRepeatTimerId);
 }
 
-void TSkinCustomButton::EndMouseMode()
-{
-    StopRepeat();
-    SetHot(false);
-    SetPressed(false);
-}
-
 // ===========================================================================
 // Mouse
 
 void TSkinCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
 {
     if (button == TMouseButton::mbLeft) {
-        pressed_ = true;
+        looksEnded_ = false;
         StartRepeat();
         if (TabStop() && CanFocus()) {
             try {
@@ -126,49 +120,53 @@ void TSkinCustomButton::MouseDown(TMouseButton button, TShiftState shift, int x,
         }
         Invalidate();
     }
-    TCustomControl::MouseDown(button, shift, x, y);
+    TPressable::MouseDown(button, shift, x, y);
 }
 
 void TSkinCustomButton::MouseMove(TShiftState shift, int x, int y)
 {
-    if (MouseCapture() && (x < 0 || y < 0 || x > Width() || y > Height())) {
-        // Outside during a press: back to normal at once; the repeat timer goes on.
-        SetHot(false);
-        SetPressed(false);
-    }
-    TCustomControl::MouseMove(shift, x, y);
+    // Outside during a press: back to normal at once; the repeat timer goes on.
+    if (MouseCapture() && (x < 0 || y < 0 || x > Width() || y > Height()))
+        EndLooks();
+    TPressable::MouseMove(shift, x, y);
 }
 
 void TSkinCustomButton::MouseEnter()
 {
-    SetHot(true);
-    TCustomControl::MouseEnter();
+    looksEnded_ = false;
+    TPressable::MouseEnter();
 }
 
 void TSkinCustomButton::MouseLeave()
 {
-    EndMouseMode();
-    TCustomControl::MouseLeave();
+    StopRepeat();
+    TPressable::MouseLeave();
+    Tracker().CancelMode();
+    SetKeyPressed(false);
     if (OnMouseExit)
         OnMouseExit(this);
 }
 
 void TSkinCustomButton::CancelMode()
 {
-    EndMouseMode();
-    TCustomControl::CancelMode();
+    StopRepeat();
+    TPressable::CancelMode();
+    SetKeyPressed(false);
+    EndLooks();
 }
 
 void TSkinCustomButton::Click()
 {
-    if (pressed_) {
-        StopRepeat();
-        SetPressed(false);
-    }
+    // The repeat ends with every click, also one whose pressed look a move outside had ended:
+    // otherwise it would go on firing with the button up until the pointer left.
+    StopRepeat();
+    if (PressState().Pressed())
+        Tracker().EndPress(true);
+    SetKeyPressed(false);
     if (Parent())
         if (TForm* form = ParentForm())
             form->SetModalResult(modalResult_);
-    TCustomControl::Click();
+    TPressable::Click();
 }
 
 // ===========================================================================
@@ -177,18 +175,16 @@ void TSkinCustomButton::Click()
 void TSkinCustomButton::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     if ((key == VK_SPACE || key == VK_RETURN) && Focused() && Enabled())
-        SetPressed(true);
-    TCustomControl::KeyDown(key, shift);
+        SetKeyPressed(true);
+    TPressable::KeyDown(key, shift);
 }
 
 void TSkinCustomButton::KeyUp(std::uint16_t& key, TShiftState shift)
 {
-    const bool release = (key == VK_SPACE || key == VK_RETURN) && pressed_;
-    TCustomControl::KeyUp(key, shift);
-    if (release) {
-        SetPressed(false);
+    const bool release = (key == VK_SPACE || key == VK_RETURN) && Pressed();
+    TPressable::KeyUp(key, shift);
+    if (release)
         Click();
-    }
 }
 
 bool TSkinCustomButton::DialogKey(std::uint16_t key, TShiftState shift)
@@ -198,7 +194,7 @@ bool TSkinCustomButton::DialogKey(std::uint16_t key, TShiftState shift)
         Click();
         return true;
     }
-    return TCustomControl::DialogKey(key, shift);
+    return TPressable::DialogKey(key, shift);
 }
 
 bool TSkinCustomButton::DialogChar(char ch, TShiftState shift)
@@ -220,19 +216,21 @@ void TSkinCustomButton::FocusChanged(TWinControl* focused)
         actingDefault_ = focused == this;
     else
         actingDefault_ = default_;
-    TCustomControl::FocusChanged(focused);
+    TPressable::FocusChanged(focused);
 }
 
 void TSkinCustomButton::DoEnter()
 {
+    Tracker().FocusChanged(true);
     Invalidate();
-    TCustomControl::DoEnter();
+    TPressable::DoEnter();
 }
 
 void TSkinCustomButton::DoExit()
 {
+    Tracker().FocusChanged(false);
     Invalidate();
-    TCustomControl::DoExit();
+    TPressable::DoExit();
 }
 
 LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -248,7 +246,7 @@ LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 1;
     case WM_SETTEXT: {
         // Text set on the window from outside becomes the caption.
-        LRESULT result = TCustomControl::WndProc(message, wParam, lParam);
+        LRESULT result = TPressable::WndProc(message, wParam, lParam);
         if (lParam)
             SetCaption(reinterpret_cast<const char*>(lParam));
         return result;
@@ -256,7 +254,7 @@ LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     default:
         break;
     }
-    return TCustomControl::WndProc(message, wParam, lParam);
+    return TPressable::WndProc(message, wParam, lParam);
 }
 
 // ===========================================================================
@@ -269,38 +267,17 @@ TSkinButton::TSkinButton(TComponent* owner)
     SetUIStyle(FormUIStyle(owner));
 }
 
-TSkinButton::~TSkinButton()
-{
-    if (fileTheme_)
-        fileTheme_->RemoveFreeNotification(this);
-}
-
 void TSkinButton::SetFileTheme(TSkinFileTheme* theme)
 {
-    if (theme != fileTheme_) {
-        if (fileTheme_)
-            fileTheme_->RemoveFreeNotification(this);
-        fileTheme_ = theme;
-        if (fileTheme_)
-            fileTheme_->FreeNotification(this);
-    }
+    fileTheme_.Set(theme);
     SetUIStyle(uiStyle_);
-}
-
-void TSkinButton::Notification(TComponent* component, TOperation operation)
-{
-    TSkinCustomButton::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == fileTheme_) {
-        fileTheme_ = nullptr;
-        SetUIStyle(TSkinUIStyle::Marine);
-    }
 }
 
 void TSkinButton::SetUIStyle(TSkinUIStyle style)
 {
     uiStyle_ = style;
     TSkinUIStyle effective;
-    if (UsesFileTheme(fileTheme_, uiStyle_, effective)) {
+    if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
         SetTransparent(fileTheme_->GetFlag(TSkinFlagElement::SKIN2_BUTTONTRANS));
         Font().SetColor(static_cast<TColor>(fileTheme_->GetColor(TSkinColorElement::SKIN2_BUTTONFONTCOLOR)));
     } else {
@@ -363,16 +340,27 @@ void TSkinButton::ActionChange(const std::string& caption, const TImageList* ima
 
 void TSkinButton::FaceImage(int slice, TBitmap& target) const
 {
+    bool fetched = false;
     try {
         TSkinUIStyle effective;
-        if (UsesFileTheme(fileTheme_, uiStyle_, effective))
+        if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
+            // An absent element is no failure: the face is simply empty.
             fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_BUTTON, target, slice, 3);
-        else
-            SkinBuiltInBitmapSlice(effective, 1, target, slice, 3);
+            fetched = true;
+        } else {
+            fetched = SkinBuiltInBitmapSlice(effective, 1, target, slice, 3);
+        }
     } catch (...) {
-        target.SetSize(0, 0);
-        target.SetSize(74, 21);
+        fetched = false;
     }
+    if (fetched)
+        return;
+    // The blank face: a plain white picture of the usual size.
+    target.SetSize(0, 0);
+    target.SetSize(74, 21);
+    target.Canvas().Brush().SetStyle(TBrushStyle::bsSolid);
+    target.Canvas().Brush().SetColor(clWhite);
+    target.Canvas().FillRect(RECT { 0, 0, 74, 21 });
 }
 
 // ===========================================================================
@@ -440,18 +428,12 @@ void TSkinButton::PaintCaptionAt(TCanvas& canvas, int x, int y) const
         ++y;
     }
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    RECT r { x, y, Width(), Height() };
     const UINT flags = DT_SINGLELINE | DT_LEFT;
-    auto draw = [&](int left, int top, TColor color) {
-        RECT r { left, top, Width(), Height() };
-        canvas.Font().SetColor(color);
+    if (Enabled())
         canvas.DrawText(Caption(), r, flags);
-    };
-    if (!Enabled()) {
-        draw(x + 1, y + 1, kEmbossLight);
-        draw(x, y, kEmbossShade);
-    } else {
-        draw(x, y, Font().Color());
-    }
+    else
+        DrawDisabledText(canvas, Caption(), r, flags, kEmbossLight, kEmbossShade);
 }
 
 void TSkinButton::PaintCaptionCentred(TCanvas& canvas, bool bold) const
@@ -469,18 +451,10 @@ void TSkinButton::PaintCaptionCentred(TCanvas& canvas, bool bold) const
     const int dy = ((area.bottom - area.top) - (measured.bottom - measured.top)) / 2;
     RECT block { area.left + dx, area.top + dy, area.left + dx + (measured.right - measured.left),
         area.top + dy + (measured.bottom - measured.top) };
-    auto draw = [&](RECT r, TColor color) {
-        canvas.Font().SetColor(color);
-        canvas.DrawText(Caption(), r, flags | DT_CENTER);
-    };
-    if (!Enabled()) {
-        RECT light = block;
-        OffsetRect(&light, 1, 1);
-        draw(light, kEmbossLight);
-        draw(block, kEmbossShade);
-    } else {
-        draw(block, Font().Color());
-    }
+    if (Enabled())
+        canvas.DrawText(Caption(), block, flags | DT_CENTER);
+    else
+        DrawDisabledText(canvas, Caption(), block, flags | DT_CENTER, kEmbossLight, kEmbossShade);
 }
 
 } // namespace folvane

@@ -10,14 +10,18 @@
 // the focus, as it answers the accelerator query). TSkinButton adds the
 // look: theme or built-in style, transparency, glyph, layout and painting.
 //
-// Pressed is the button's own look, not a capture tracker: it ends as soon as
-// the pointer moves outside during a press and does not come back when the
-// pointer returns, while a release inside still clicks. The repeat timer
-// outlives a release outside; the pointer leaving ends it.
+// The toolkit's press tracker follows the mouse (capture, hover, the press);
+// the button's looks add two rules of their own: a move outside during a press
+// ends both the hot and the pressed look until the pointer enters again or the
+// next press (a release inside still clicks), and Space/Enter press it too.
+// The repeat timer outlives a release outside; the pointer leaving ends it.
 #pragma once
 
 #include "skin/SkinButtonLayout.h"
 #include "skin/SkinFileTheme.h"
+#include "toolkit/ComponentReference.h"
+#include "toolkit/ModalResult.h"
+#include "toolkit/PressTracker.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -25,14 +29,14 @@ namespace folvane {
 
 class TImageList;
 
-class TSkinCustomButton : public TCustomControl {
+class TSkinCustomButton : public TPressable<TCustomControl> {
 public:
     explicit TSkinCustomButton(TComponent* owner = nullptr);
     ~TSkinCustomButton() override;
     const char* ClassName() const override { return "TSkinCustomButton"; }
 
-    int ModalResult() const { return modalResult_; }
-    void SetModalResult(int value) { modalResult_ = value; }
+    TModalResult ModalResult() const { return modalResult_; }
+    void SetModalResult(TModalResult value) { modalResult_ = value; }
     bool Cancel() const { return cancel_; }
     void SetCancel(bool value) { cancel_ = value; }
     bool Default() const { return default_; }
@@ -42,9 +46,9 @@ public:
     int MouseContinuouslyDownInterval() const { return repeatInterval_; }
     void SetMouseContinuouslyDownInterval(int value) { repeatInterval_ = value; }
 
-    // Drawing state.
-    bool Pressed() const { return pressed_; }
-    bool Hot() const { return hot_; }
+    // Drawing state: pressed by the mouse or by Space/Enter; hot while the pointer is over it.
+    bool Pressed() const { return keyPressed_ || (PressState().Pressed() && !looksEnded_); }
+    bool Hot() const { return PressState().Hot() && !looksEnded_; }
     bool ActingDefault() const { return actingDefault_; }
     bool DrawTransparent() const { return drawTransparent_; }
     bool Repeating() const { return repeating_; }
@@ -75,19 +79,18 @@ protected:
     void DoExit() override;
 
 private:
-    void SetPressed(bool value);
-    void SetHot(bool value);
+    void SetKeyPressed(bool value);
+    // Hot and pressed look end until the pointer enters again or the next press.
+    void EndLooks();
     void StartRepeat();
     void StopRepeat();
-    // Hot and pressed end, and with them the repeat timer.
-    void EndMouseMode();
 
-    bool pressed_ = false;
-    bool hot_ = false;
+    bool keyPressed_ = false;
+    bool looksEnded_ = false;
     bool actingDefault_ = false;
     bool drawTransparent_ = false;
     bool repeating_ = false;
-    int modalResult_ = 0;
+    TModalResult modalResult_ = mrNone;
     bool cancel_ = false;
     bool default_ = false;
     int focusedRectMargin_ = 2;
@@ -97,11 +100,10 @@ private:
 class TSkinButton : public TSkinCustomButton, public TSkinThemed {
 public:
     explicit TSkinButton(TComponent* owner = nullptr);
-    ~TSkinButton() override;
     const char* ClassName() const override { return "TSkinButton"; }
 
     // Not owned; dropped (and the style set to Marine) when the theme goes.
-    TSkinFileTheme* FileTheme() const override { return fileTheme_; }
+    TSkinFileTheme* FileTheme() const override { return fileTheme_.Get(); }
     void SetFileTheme(TSkinFileTheme* theme) override;
     TSkinUIStyle UIStyle() const override { return uiStyle_; }
     // Applies the theme's or the style's transparency and caption colour,
@@ -130,19 +132,19 @@ public:
     void ActionChange(const std::string& caption, const TImageList* images, int imageIndex);
 
     // The face slice (1 normal, 2 hot, 3 pressed) from the theme or the
-    // effective built-in style; a blank 74 x 21 image when it cannot be had.
+    // effective built-in style; a blank (white) 74 x 21 image when the style's
+    // picture cannot be had.
     void FaceImage(int slice, TBitmap& target) const;
 
 protected:
     void Paint(TCanvas& canvas) override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void PaintGlyph(TCanvas& canvas, const SkinGlyphPlacement& at) const;
     void PaintCaptionAt(TCanvas& canvas, int x, int y) const;
     void PaintCaptionCentred(TCanvas& canvas, bool bold) const;
 
-    TSkinFileTheme* fileTheme_ = nullptr;
+    TComponentReference<TSkinFileTheme> fileTheme_ { this, [this] { SetUIStyle(TSkinUIStyle::Marine); } };
     TSkinUIStyle uiStyle_ = TSkinUIStyle::Marine;
     bool transparent_ = false;
     bool autoSize_ = false;

@@ -25,10 +25,14 @@ TEST(ControlsButtonGeometry, TitleBandButtonPlacesItsImageAt2And6)
     EXPECT_EQ(out.glyph, (LayoutRect { 2, 6, 32, 28 }));
     // The default spacing does not count without a caption.
     EXPECT_EQ(LayoutGlyph(Button(34, 34, 30, 22)).glyph, out.glyph);
-    // Without the allowance the area is the client area; a thin frame takes 1.
+    // Without the allowance the area is the client area, so a glyph at margin 0 sits at the
+    // edge instead of 2 pixels in; a thin frame takes 1.
     in.adjustSpaceForGlyph = false;
-    EXPECT_EQ(LayoutGlyph(in).glyph, (LayoutRect { 2, 6, 32, 28 }));
+    EXPECT_EQ(LayoutGlyph(in).area, (LayoutRect { 0, 0, 34, 34 }));
+    in.margin = 0;
+    EXPECT_EQ(LayoutGlyph(in).glyph, (LayoutRect { 0, 6, 30, 28 }));
     in.adjustSpaceForGlyph = true;
+    EXPECT_EQ(LayoutGlyph(in).glyph, (LayoutRect { 2, 6, 32, 28 }));
     in.thinFrame = true;
     EXPECT_EQ(LayoutGlyph(in).area, (LayoutRect { 1, 1, 33, 33 }));
 }

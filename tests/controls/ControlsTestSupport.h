@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls/ExImageList.h"
+#include "support/Snapshot.h"
 #include "toolkit/Application.h"
 #include "toolkit/Control.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -32,50 +33,6 @@ inline void FillSolidList(TExImageList& list, const std::vector<TColor>& colours
     }
     list.AddContent(content);
 }
-
-// The control painted by itself into a 32-bit bitmap of its size, on a
-// background of `under`.
-inline void Snapshot(TControl& control, TBitmap& out, TColor under = clFuchsia)
-{
-    out.SetPixelFormat(TPixelFormat::pf32bit);
-    out.SetSize(control.Width(), control.Height());
-    out.Canvas().Brush().SetColor(under);
-    out.Canvas().FillRect(RECT { 0, 0, control.Width(), control.Height() });
-    out.Canvas().SaveState();
-    control.PaintTo(out.Canvas());
-    out.Canvas().RestoreState();
-}
-
-// Writes the picture beside the test binary, for a look at a failure.
-inline void SaveForReview(const TBitmap& bitmap, const std::string& name)
-{
-    const std::vector<std::uint8_t> bytes = bitmap.SaveToBmpBytes();
-    if (FILE* f = std::fopen((name + ".bmp").c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
-}
-
-// Saves the picture, as it is at the end of the scope, when the test has failed.
-class ReviewOnFailure {
-public:
-    ReviewOnFailure(const TBitmap& bitmap, std::string name)
-        : bitmap_(bitmap)
-        , name_(std::move(name))
-    {
-    }
-    ~ReviewOnFailure()
-    {
-        if (::testing::Test::HasFailure())
-            SaveForReview(bitmap_, name_);
-    }
-    ReviewOnFailure(const ReviewOnFailure&) = delete;
-    ReviewOnFailure& operator=(const ReviewOnFailure&) = delete;
-
-private:
-    const TBitmap& bitmap_;
-    std::string name_;
-};
 
 inline std::string Hex(TColor c)
 {

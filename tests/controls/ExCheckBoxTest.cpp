@@ -27,7 +27,7 @@ const std::vector<TColor> kBoxColours = {
     MakeColor(70, 0, 0),
 };
 
-// The image index a picture shows, from the colour inside its box at (0, 2).
+// The image index a picture shows, from a colour sampled inside its box.
 // SetEnabled is reached through TControl, where it is public.
 void SetEnabledOf(TControl& control, bool value)
 {
@@ -203,6 +203,27 @@ TEST_F(ControlsExCheckBox, KeyboardTogglesWithSpaceAndAccelerator)
     EXPECT_EQ(clicks.size(), 2u);
     EXPECT_EQ(TExButtonControl::AcceleratorOf(L"Fish && &chips"), L'C');
     EXPECT_EQ(TExButtonControl::AcceleratorOf(L"No && accelerator&"), 0);
+}
+
+TEST_F(ControlsExCheckBox, BoxSitsAtTheLeftEdgeTwoPixelsDown)
+{
+    // Every pixel of the shown image but its transparent top-left one, and none elsewhere.
+    const int shown = ShownImage(*box);
+    ASSERT_GE(shown, 0);
+    TBitmap picture;
+    Snapshot(*box, picture);
+    const testing::ReviewOnFailure review(picture, "checkbox_box");
+    const int w = images->Width();
+    const int h = images->Height();
+    int inside = 0;
+    int outside = 0;
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x)
+            if (picture.Pixel(x, y) == kBoxColours[static_cast<std::size_t>(shown)])
+                ++(x < w && y >= 2 && y < 2 + h ? inside : outside);
+    EXPECT_EQ(inside, w * h - 1);
+    EXPECT_EQ(outside, 0);
+    EXPECT_NE(picture.Pixel(0, 2), kBoxColours[static_cast<std::size_t>(shown)]);
 }
 
 TEST_F(ControlsExCheckBox, CaptionBesideTheBoxAndAutoSize)

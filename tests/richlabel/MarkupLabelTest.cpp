@@ -3,6 +3,7 @@
 #include "richlabel/MarkupLabel.h"
 #include "RichLabelTestUtil.h"
 #include "richlabel/GdiMarkupCanvas.h"
+#include "support/Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -51,7 +52,7 @@ bool IsInk(TColor c)
 TEST_F(MarkupLabelPaint, SplashStatusLine)
 {
     TBitmap& bitmap = Paint("<img src=\"idx:0\" align=\"middle\"> Checking Registry for correct folder path to FSX...");
-    test::SaveForReview(bitmap, "richlabel_splash.bmp");
+    const testing::ReviewOnFailure review(bitmap, "richlabel_splash");
 
     // The picture covers (1, 0) to (24, 23).
     EXPECT_EQ(CountPixels(bitmap, RECT { 1, 0, 25, 24 }, [](TColor c) { return c == clLime; }), 24 * 24);
@@ -80,7 +81,7 @@ TEST_F(MarkupLabelPaint, BoldIsReallyBold)
     const int plainWidth = label.TextWidth();
     const int plainInk = CountPixels(surface, RECT { 0, 0, 330, 25 }, IsInk);
     Paint("<b>LOCAL_MACHINE!</b>");
-    test::SaveForReview(surface, "richlabel_bold.bmp");
+    const testing::ReviewOnFailure review(surface, "richlabel_bold");
     EXPECT_GT(label.TextWidth(), plainWidth);
     EXPECT_GT(CountPixels(surface, RECT { 0, 0, 330, 25 }, IsInk), plainInk + plainInk / 5);
 }
@@ -90,7 +91,7 @@ TEST_F(MarkupLabelPaint, EllipsisCutsAtTheRightEdge)
     label.SetBounds(0, 0, 100, 25);
     label.SetEllipsis(true);
     Paint("A status text that is much too long for a label only a hundred pixels wide");
-    test::SaveForReview(surface, "richlabel_ellipsis.bmp");
+    const testing::ReviewOnFailure review(surface, "richlabel_ellipsis");
     EXPECT_EQ(CountPixels(surface, RECT { 100, 0, 400, 60 }, IsInk), 0);
     EXPECT_GT(CountPixels(surface, RECT { 80, 0, 100, 25 }, IsInk), 0);
     EXPECT_EQ(label.TextHeight(), 15); // one line
@@ -191,16 +192,55 @@ TEST(richlabel_MarkupLabel, AnchorClicksGoToTheHandlerOrTheShell)
     EXPECT_EQ(label.AnchorAt(5, 6, hover), "page2");
     EXPECT_EQ(hover.left, 1);
     EXPECT_EQ(hover.top, 0);
+    const RECT page2 = hover;
+    // A miss reports no rectangle, not the one found before.
     EXPECT_EQ(label.AnchorAt(5, 17, hover), ""); // below the text line
+    EXPECT_EQ(hover.left, -1);
     EXPECT_EQ(label.AnchorAt(250, 6, hover), "");
+    EXPECT_EQ(hover.right, -1);
+    // The mail anchor starts a space after the first one ends.
+    const int mailX = page2.right + 8;
+    EXPECT_EQ(label.AnchorAt(mailX, 6, hover), "mailto:someone@example.com");
+    EXPECT_GT(hover.left, page2.right);
 
     label.DispatchMouseDown(TMouseButton::mbLeft, 0, 5, 6, false);
     label.DispatchMouseUp(TMouseButton::mbLeft, 0, 5, 6);
     EXPECT_EQ(clicked, std::vector<std::string> { "page2" });
-    label.DispatchMouseDown(TMouseButton::mbRight, 0, hover.right + 60, 6, false);
-    label.DispatchMouseUp(TMouseButton::mbRight, 0, hover.right + 60, 6);
+    label.DispatchMouseDown(TMouseButton::mbRight, 0, mailX, 6, false);
+    label.DispatchMouseUp(TMouseButton::mbRight, 0, mailX, 6);
     EXPECT_EQ(clicked.size(), 1u);
     EXPECT_EQ(label.opened, std::vector<std::string> { "mailto:someone@example.com" });
+}
+
+TEST(richlabel_MarkupLabel, TextKeepsInsideTheFramesWhereItIsAlsoHit)
+{
+    // A raised bevel of 2 and a border of 3 in Color: 5 rings, then 2 more for the bevel.
+    RecordingLabel label;
+    label.SetBounds(0, 0, 200, 40);
+    label.SetColor(clWhite);
+    label.SetBevelOuter(TBevelCut::bvRaised);
+    label.SetBevelWidth(2);
+    label.SetBorderWidth(3);
+    label.SetHTMLText("<a href=\"x\">link</a>");
+    TBitmap surface(200, 40, TPixelFormat::pf24bit);
+    label.PaintTo(surface.Canvas());
+    const auto ink = [](TColor c) { return c == clBlue; };
+    EXPECT_EQ(CountPixels(surface, RECT { 0, 0, 8, 40 }, ink), 0);
+    EXPECT_EQ(CountPixels(surface, RECT { 0, 0, 200, 7 }, ink), 0);
+    EXPECT_GT(CountPixels(surface, RECT { 8, 7, 60, 30 }, ink), 20);
+
+    RECT hover {};
+    EXPECT_EQ(label.AnchorAt(10, 12, hover), "x");
+    EXPECT_EQ(hover.left, 8);
+    EXPECT_EQ(hover.top, 7);
+    int firstInk = 200;
+    for (int x = 0; x < 200 && firstInk == 200; ++x) {
+        if (CountPixels(surface, RECT { x, 0, x + 1, 40 }, ink) > 0) {
+            firstInk = x;
+        }
+    }
+    EXPECT_GE(firstInk, hover.left);
+    EXPECT_LT(firstInk, hover.left + 3);
 }
 
 TEST(richlabel_MarkupLabel, TooltipsShowTargetsOrPlainText)

@@ -3,6 +3,7 @@
 #include "RichLabelTestUtil.h"
 #include "richlabel/PictureStore.h"
 #include "richlabel/ReflectionImage.h"
+#include "support/Snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -219,7 +220,7 @@ TEST(richlabel_ReflectionImage, PaintsPictureAndReflectionOrAnOutline)
     image.SetPicture(png);
     FillBitmap(surface, clWhite);
     image.PaintTo(surface.Canvas());
-    test::SaveForReview(surface, "richlabel_reflection.bmp");
+    const testing::ReviewOnFailure review(surface, "richlabel_reflection");
     const int alpha47 = PngAlpha(47);
     EXPECT_NEAR(ColorRed(surface.Pixel(10, 47)), (10 * alpha47 + 255 * (255 - alpha47)) / 255, 2);
     EXPECT_EQ(surface.Pixel(10, 48), clWhite); // the axis gap

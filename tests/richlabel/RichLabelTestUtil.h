@@ -44,11 +44,4 @@ inline int CountPixels(TBitmap& bitmap, const RECT& rect, const std::function<bo
     return count;
 }
 
-// Writes the bitmap beside the test executable, for looking at a failure.
-inline void SaveForReview(const TBitmap& bitmap, const std::string& name)
-{
-    const std::vector<std::uint8_t> bytes = bitmap.SaveToBmpBytes();
-    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-}
-
 } // namespace folvane::test

@@ -90,12 +90,6 @@ TEST(BitmapRegion, EqualsThePlainRuleOnHandMadeFaces)
             EXPECT_TRUE(SameRegion(ours.Get(), literal.Get())) << rows[0] << " at " << face.BitsPerPixel() << " bits";
         }
     }
-    // One lone opaque pixel in the last column after a key pixel.
-    TBitmap face;
-    Paint(face, { "k#" });
-    TOwnedRegion ours(CreateBitmapRegion(face, kFaceKey));
-    EXPECT_TRUE(PtInRegion(ours.Get(), 1, 0));
-    EXPECT_FALSE(PtInRegion(ours.Get(), 0, 0));
 }
 
 // ---------------------------------------------------------------------------

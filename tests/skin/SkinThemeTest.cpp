@@ -439,7 +439,10 @@ TEST(SkinThemeRoutines, BuiltInBitmapsComeFromTheProgramsResources)
     // A resource the program lacks: empty, and said so.
     EXPECT_FALSE(SkinBuiltInBitmap(S::Coral, 1, face));
     EXPECT_TRUE(face.Empty());
-    EXPECT_FALSE(SkinBuiltInBitmap(S::FromThemeFile, 1, face) && !face.Empty());
+    // The theme-file style has no built-in bitmaps: the target stays as it was.
+    ASSERT_TRUE(SkinBuiltInBitmap(S::Marine, 1, face));
+    EXPECT_TRUE(SkinBuiltInBitmap(S::FromThemeFile, 1, face));
+    EXPECT_EQ(face.Width(), 9);
 }
 
 TEST(SkinThemeRoutines, PropagateThemeReachesDirectChildrenThatPublishBoth)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "support/GuiObjectCount.h"
+#include "support/Snapshot.h"
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Bitmap.h"
@@ -85,16 +86,6 @@ inline void Picture(TWinControl& control, TBitmap& out)
     out.SetPixelFormat(TPixelFormat::pf32bit);
     out.SetSize(control.ClientWidth(), control.ClientHeight());
     PaintTree(control, out.Canvas());
-}
-
-// Saves a picture for a failing test to look at (BMP beside the test executable).
-inline void SaveForReview(const TBitmap& bitmap, const std::string& name)
-{
-    auto bytes = bitmap.SaveToBmpBytes();
-    if (FILE* f = std::fopen((name + ".bmp").c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
 }
 
 } // namespace folvane::testing
