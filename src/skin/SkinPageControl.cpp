@@ -39,6 +39,23 @@ void TSkinTabSheet::SetParent(TWinControl* parent)
         joining->InsertPage(this);
 }
 
+// The other pages stay visible behind the active one, so the windows' own
+// stacking has to follow.
+void TSkinTabSheet::PlaceWindow()
+{
+    if (!HandleAllocated())
+        return;
+    const bool active = pageControl_ && pageControl_->ActivePage() == this;
+    SetWindowPos(
+        ExistingHandle(), active ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TSkinTabSheet::HandleCreated()
+{
+    TCustomControl::HandleCreated();
+    PlaceWindow();
+}
+
 void TSkinTabSheet::SetPageControl(TSkinPageControl* pageControl)
 {
     SetParent(pageControl);
@@ -191,17 +208,24 @@ void TSkinPageControl::BringPageUp(TSkinTabSheet* page)
     page->SetVisible(true);
     page->SetEnabled(true);
     page->BringToFront();
+    page->PlaceWindow();
     page->Invalidate();
+}
+
+// The page that was active, when another one follows it, is disabled behind it.
+void TSkinPageControl::LeavePage(const TSkinTabSheet* next)
+{
+    if (!activePage_ || activePage_ == next)
+        return;
+    activePage_->SetEnabled(false);
+    if (activePage_->OnHide)
+        activePage_->OnHide(activePage_);
 }
 
 void TSkinPageControl::ActivateTabPage(int index)
 {
     TSkinTabSheet* page = Pages(index);
-    if (activePage_ && activePage_ != page) {
-        activePage_->SetEnabled(false);
-        if (activePage_->OnHide)
-            activePage_->OnHide(activePage_);
-    }
+    LeavePage(page);
     activePage_ = page;
     // A strip index of -1 while pages exist: no page is active.
     if (!page)
@@ -235,11 +259,7 @@ void TSkinPageControl::SetActivePage(TSkinTabSheet* page)
 {
     if (page && page->pageControl_ != this)
         return;
-    if (activePage_ && activePage_ != page) {
-        activePage_->SetEnabled(false);
-        if (activePage_->OnHide)
-            activePage_->OnHide(activePage_);
-    }
+    LeavePage(page);
     activePage_ = page;
     if (!page)
         return;

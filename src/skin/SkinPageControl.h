@@ -41,9 +41,12 @@ public:
 
 protected:
     void TextChanged() override;
+    void HandleCreated() override;
 
 private:
     friend class TSkinPageControl;
+
+    void PlaceWindow();
 
     TSkinPageControl* pageControl_ = nullptr;
     int pageIndex_ = -1;
@@ -94,6 +97,7 @@ private:
     // After the strip's TabIndex changed: the page of that tab comes forward.
     void ActivateTabPage(int index);
     void PageTabHidden(TSkinTabSheet* page);
+    void LeavePage(const TSkinTabSheet* next);
     // Visible, enabled, in front and repainted.
     void BringPageUp(TSkinTabSheet* page);
 

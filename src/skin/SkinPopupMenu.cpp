@@ -1,11 +1,12 @@
 // The skinned popup menu: style, item measuring and item drawing.
 #include "skin/SkinPopupMenu.h"
 
-#include "skin/GradientColumns.h"
 #include "skin/SkinThemeRoutines.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Gradient.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/graphics/PaintDC.h"
 
 #include <algorithm>
 
@@ -31,12 +32,10 @@ void HorizontalGradient(TCanvas& canvas, const RECT& rect, TColor from, TColor t
     const int width = rect.right - rect.left;
     if (width <= 0)
         return;
-    const TColor start = ColorToRGB(from);
-    const TColor end = ColorToRGB(to);
-    for (int offset = 0; offset < width; ++offset) {
-        canvas.Brush().SetColor(GradientColumnColor(start, end, width, offset));
-        canvas.FillRect(RECT { rect.left + offset, rect.top, rect.left + offset + 1, rect.bottom });
-    }
+    // One band per column; the last column is the end colour itself.
+    FillGradient(canvas, PixelRect { rect.left, rect.top, rect.right, rect.bottom }, from, to, true, width);
+    canvas.Brush().SetColor(ColorToRGB(to));
+    canvas.FillRect(RECT { rect.right - 1, rect.top, rect.right, rect.bottom });
 }
 
 const TImageList& MenuCheckMark()
@@ -67,21 +66,11 @@ TSkinPopupMenu::TSkinPopupMenu(TComponent* owner)
 TSkinPopupMenu::~TSkinPopupMenu()
 {
     *self_ = nullptr;
-    if (fileTheme_)
-        fileTheme_->RemoveFreeNotification(this);
-    if (images_)
-        images_->RemoveFreeNotification(this);
 }
 
 void TSkinPopupMenu::SetFileTheme(TSkinFileTheme* theme)
 {
-    if (fileTheme_ != theme) {
-        if (fileTheme_)
-            fileTheme_->RemoveFreeNotification(this);
-        fileTheme_ = theme;
-        if (fileTheme_)
-            fileTheme_->FreeNotification(this);
-    }
+    fileTheme_.Set(theme);
     SetUIStyle(uiStyle_);
 }
 
@@ -99,7 +88,7 @@ void TSkinPopupMenu::SetUIStyle(TSkinUIStyle style)
         separatorColor_ = 0x848284;
     }
     TSkinUIStyle effective;
-    if (UsesFileTheme(fileTheme_, style, effective)) {
+    if (UsesFileTheme(fileTheme_.Get(), style, effective)) {
         auto color = [this](TSkinColorElement element) { return static_cast<TColor>(fileTheme_->GetColor(element)); };
         barColor_ = color(TSkinColorElement::SKIN2_LEFTBARSTARTCOLOR);
         barToColor_ = color(TSkinColorElement::SKIN2_LEFTBARENDCOLOR);
@@ -134,26 +123,7 @@ void TSkinPopupMenu::SetSeparatorHeight(int value)
 
 void TSkinPopupMenu::SetImages(TImageList* images)
 {
-    if (images == images_)
-        return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = images;
-    if (images_)
-        images_->FreeNotification(this);
-}
-
-void TSkinPopupMenu::Notification(TComponent* component, TOperation operation)
-{
-    TPopupMenu::Notification(component, operation);
-    if (operation != TOperation::opRemove)
-        return;
-    if (component == images_)
-        images_ = nullptr;
-    if (component == fileTheme_) {
-        fileTheme_ = nullptr;
-        SetUIStyle(TSkinUIStyle::Marine);
-    }
+    images_.Set(images);
 }
 
 // ---------------------------------------------------------------------------
@@ -328,26 +298,23 @@ void TSkinPopupMenu::FrameMenuWindow(HDC dc) const
     RECT w {};
     GetWindowRect(window, &w);
     TSkinUIStyle effective;
-    const TColor frame = UsesFileTheme(fileTheme_, uiStyle_, effective)
+    const TColor frame = UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)
         ? static_cast<TColor>(fileTheme_->GetColor(TSkinColorElement::SKIN2_FORMCOLOR))
         : static_cast<TColor>(SkinStyleColor(effective, kFrameColorPosition));
-    HDC screen = GetDC(nullptr);
-    if (!screen)
+    TWindowDC screen;
+    if (!screen.Get())
         return;
-    {
-        TCanvas canvas(screen);
-        canvas.Brush().SetColor(clBlack);
-        canvas.FrameRect(RECT { w.left, w.top + 1, w.right - 1, w.bottom - 1 });
-        canvas.Brush().SetColor(clWhite);
-        canvas.FrameRect(RECT { w.left + 1, w.top + 2, w.right - 2, w.bottom - 2 });
-        canvas.Pen().SetColor(frame);
-        canvas.MoveTo(w.left, w.bottom - 1);
-        canvas.LineTo(w.right - 1, w.bottom - 1);
-        canvas.LineTo(w.right - 1, w.top);
-        canvas.LineTo(w.right, w.top);
-        canvas.LineTo(w.left, w.top);
-    }
-    ReleaseDC(nullptr, screen);
+    TCanvas canvas(screen.Get());
+    canvas.Brush().SetColor(clBlack);
+    canvas.FrameRect(RECT { w.left, w.top + 1, w.right - 1, w.bottom - 1 });
+    canvas.Brush().SetColor(clWhite);
+    canvas.FrameRect(RECT { w.left + 1, w.top + 2, w.right - 2, w.bottom - 2 });
+    canvas.Pen().SetColor(frame);
+    canvas.MoveTo(w.left, w.bottom - 1);
+    canvas.LineTo(w.right - 1, w.bottom - 1);
+    canvas.LineTo(w.right - 1, w.top);
+    canvas.LineTo(w.right, w.top);
+    canvas.LineTo(w.left, w.top);
 }
 
 } // namespace folvane

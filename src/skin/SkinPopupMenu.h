@@ -9,6 +9,7 @@
 #pragma once
 
 #include "skin/SkinFileTheme.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/Menus.h"
 #include "toolkit/graphics/Color.h"
 
@@ -37,7 +38,7 @@ public:
     // Always owner-drawn.
     void SetOwnerDraw(bool) override { }
 
-    TSkinFileTheme* FileTheme() const override { return fileTheme_; }
+    TSkinFileTheme* FileTheme() const override { return fileTheme_.Get(); }
     void SetFileTheme(TSkinFileTheme* theme) override;
     TSkinUIStyle UIStyle() const override { return uiStyle_; }
     void SetUIStyle(TSkinUIStyle style) override;
@@ -77,7 +78,7 @@ public:
     void SetFontCharset(BYTE value) { fontCharset_ = value; }
     bool UseSystemFont() const { return useSystemFont_; }
     void SetUseSystemFont(bool value) { useSystemFont_ = value; }
-    TImageList* Images() const { return images_; }
+    TImageList* Images() const { return images_.Get(); }
     void SetImages(TImageList* images);
 
     // The handlers the menu gives its items; public for the owner-draw path.
@@ -86,9 +87,6 @@ public:
 
     void Loaded() override;
     void MenuItemCreated(TMenuItem* item) override;
-
-protected:
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Gives item and its sub-items the menu's handlers.
@@ -99,7 +97,7 @@ private:
     void FrameMenuWindow(HDC dc) const;
     bool ValidIcon(const TMenuItem& item) const;
 
-    TSkinFileTheme* fileTheme_ = nullptr;
+    TComponentReference<TSkinFileTheme> fileTheme_ { this, [this] { SetUIStyle(TSkinUIStyle::Marine); } };
     TSkinUIStyle uiStyle_ = TSkinUIStyle::Marine;
     int menuItemHeight_ = 21;
     int separatorHeight_ = 21;
@@ -118,7 +116,7 @@ private:
     int fontSize_ = 8;
     BYTE fontCharset_ = DEFAULT_CHARSET;
     bool useSystemFont_ = true;
-    TImageList* images_ = nullptr;
+    TComponentReference<TImageList> images_ { this };
     // Items may outlive the menu; their handlers check this first.
     std::shared_ptr<TSkinPopupMenu*> self_;
 };

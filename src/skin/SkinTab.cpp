@@ -25,6 +25,7 @@ TSkinTab::TSkinTab(TComponent* owner, const StripFactory& makeStrip)
     SetCaption(" ");
     SetBounds(0, 0, 185, 80);
     tabFont_.OnChange = [this] { strip_->Invalidate(); };
+    images_.OnChange = [this] { strip_->Invalidate(); };
     strip_ = makeStrip(this);
     strip_->SetParent(this);
     uiStyle_ = FormUIStyle(owner);
@@ -34,10 +35,6 @@ TSkinTab::TSkinTab(TComponent* owner, const StripFactory& makeStrip)
 TSkinTab::~TSkinTab()
 {
     tabFont_.OnChange = nullptr;
-    if (fileTheme_)
-        fileTheme_->RemoveFreeNotification(this);
-    if (images_)
-        images_->RemoveFreeNotification(this);
 }
 
 // ---------------------------------------------------------------------------
@@ -46,13 +43,7 @@ TSkinTab::~TSkinTab()
 
 void TSkinTab::SetFileTheme(TSkinFileTheme* theme)
 {
-    if (fileTheme_ != theme) {
-        if (fileTheme_)
-            fileTheme_->RemoveFreeNotification(this);
-        fileTheme_ = theme;
-        if (fileTheme_)
-            fileTheme_->FreeNotification(this);
-    }
+    fileTheme_.Set(theme);
     ApplyStyle();
 }
 
@@ -69,6 +60,12 @@ void TSkinTab::SetBorderColor(TColor value)
     strip_->Invalidate();
 }
 
+void TSkinTab::SetFont(const TFont& font)
+{
+    tabFont_.Assign(font);
+    TCustomControl::SetFont(font);
+}
+
 void TSkinTab::SetTabPosition(TSkinTabPosition value)
 {
     if (value == tabPosition_)
@@ -81,14 +78,8 @@ void TSkinTab::SetTabPosition(TSkinTabPosition value)
 
 void TSkinTab::SetImages(TImageList* images)
 {
-    if (images == images_)
-        return;
-    if (images_)
-        images_->RemoveFreeNotification(this);
-    images_ = images;
-    if (images_)
-        images_->FreeNotification(this);
-    strip_->Invalidate();
+    if (images_.Set(images))
+        strip_->Invalidate();
 }
 
 void TSkinTab::SetPageDrawFocused(bool value)
@@ -99,35 +90,17 @@ void TSkinTab::SetPageDrawFocused(bool value)
     strip_->Invalidate();
 }
 
-void TSkinTab::Notification(TComponent* component, TOperation operation)
-{
-    TCustomControl::Notification(component, operation);
-    if (operation != TOperation::opRemove)
-        return;
-    if (component == images_) {
-        images_ = nullptr;
-        if (strip_)
-            strip_->Invalidate();
-    }
-    if (component == fileTheme_) {
-        fileTheme_ = nullptr;
-        SetUIStyle(TSkinUIStyle::Marine);
-    }
-    if (component == strip_)
-        strip_ = nullptr;
-}
-
 // ---------------------------------------------------------------------------
 // Style
 // ---------------------------------------------------------------------------
 
 void TSkinTab::ApplyStyle()
 {
-    strip_->SetFileTheme(fileTheme_);
+    strip_->SetFileTheme(fileTheme_.Get());
     strip_->SetUIStyle(uiStyle_);
     PropagateStyle();
     TSkinUIStyle effective;
-    if (UsesFileTheme(fileTheme_, uiStyle_, effective)) {
+    if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
         const auto formColor = static_cast<TColor>(fileTheme_->GetColor(TSkinColorElement::SKIN2_FORMCOLOR));
         strip_->SetColor(formColor);
         SetBorderColor(static_cast<TColor>(fileTheme_->GetColor(TSkinColorElement::SKIN2_CONTROLBORDERCOLOR)));

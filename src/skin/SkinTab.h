@@ -6,6 +6,7 @@
 
 #include "skin/SkinFileTheme.h"
 #include "skin/SkinTabStrip.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/GdiObjects.h"
 
@@ -28,22 +29,24 @@ public:
 
     TSkinTabControlTopPanel& Strip() const { return *strip_; }
 
-    TSkinFileTheme* FileTheme() const override { return fileTheme_; }
+    TSkinFileTheme* FileTheme() const override { return fileTheme_.Get(); }
     void SetFileTheme(TSkinFileTheme* theme) override;
     TSkinUIStyle UIStyle() const override { return uiStyle_; }
     void SetUIStyle(TSkinUIStyle style) override;
 
     TColor BorderColor() const { return borderColor_; }
     virtual void SetBorderColor(TColor value);
-    // The tab caption font; the control's own font (TControl::Font) is another.
+    // The tab caption font; the control's own font (TControl::Font) is another
+    // object. Assigning a font sets both, so that pages following their
+    // parent's font take the stored one too.
     TFont& Font() { return tabFont_; }
     const TFont& Font() const { return tabFont_; }
-    void SetFont(const TFont& font) { tabFont_.Assign(font); }
+    void SetFont(const TFont& font);
     int LeftMargin() const { return strip_->LeftMargin(); }
     void SetLeftMargin(int value) { strip_->SetLeftMargin(value); }
     TSkinTabPosition TabPosition() const { return tabPosition_; }
     void SetTabPosition(TSkinTabPosition value);
-    TImageList* Images() const { return images_; }
+    TImageList* Images() const { return images_.Get(); }
     void SetImages(TImageList* images);
     bool PageDrawFocused() const { return pageDrawFocused_; }
     void SetPageDrawFocused(bool value);
@@ -71,18 +74,17 @@ protected:
 
     void Paint(TCanvas& canvas) override;
     void Resize() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     void ApplyStyle();
 
     TSkinTabControlTopPanel* strip_ = nullptr;
-    TSkinFileTheme* fileTheme_ = nullptr;
+    TComponentReference<TSkinFileTheme> fileTheme_ { this, [this] { SetUIStyle(TSkinUIStyle::Marine); } };
     TSkinUIStyle uiStyle_ = TSkinUIStyle::Marine;
     TColor borderColor_ = clBlack;
     TFont tabFont_;
     TSkinTabPosition tabPosition_ = TSkinTabPosition::skTop;
-    TImageList* images_ = nullptr;
+    TComponentReference<TImageList> images_ { this, [this] { strip_->Invalidate(); } };
     bool pageDrawFocused_ = true;
 };
 

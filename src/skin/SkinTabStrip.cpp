@@ -18,19 +18,6 @@ constexpr int kScrollButtonPosition = 38;
 constexpr int kTabPosition = 39;
 constexpr int kTabLinePosition = 40;
 
-// Which row of a tab image holds its key colour, if any: the top-left pixel
-// when it is magenta, else the bottom-left one when that is.
-bool TabImageKey(const TBitmap& image, int& keyRow)
-{
-    keyRow = 0;
-    if (image.Empty())
-        return false;
-    if (image.Pixel(0, 0) == clFuchsia)
-        return true;
-    keyRow = image.Height() - 1;
-    return image.Pixel(0, keyRow) == clFuchsia;
-}
-
 RECT ToRect(const PixelRect& r)
 {
     return RECT { r.left, r.top, r.right, r.bottom };
@@ -42,6 +29,22 @@ bool Contains(const PixelRect& r, int x, int y)
 }
 
 } // namespace
+
+// A tab image is keyed by its top-left pixel when that is magenta, else by
+// its bottom-left one when that is; otherwise it is opaque.
+TSkinTabControlTopPanel::TabPicture TSkinTabControlTopPanel::KeyedPicture(const TBitmap& image)
+{
+    TabPicture picture { &image, 0, false };
+    if (image.Empty())
+        return picture;
+    if (image.Pixel(0, 0) == clFuchsia) {
+        picture.transparent = true;
+        return picture;
+    }
+    picture.keyRow = image.Height() - 1;
+    picture.transparent = image.Pixel(0, picture.keyRow) == clFuchsia;
+    return picture;
+}
 
 void RotateBitmap180(TBitmap& bitmap)
 {
@@ -72,12 +75,6 @@ TSkinTabControlTopPanel::TSkinTabControlTopPanel(TSkinTab* tabControl)
 {
     SetTabStop(true);
     SetCaption(" ");
-}
-
-TSkinTabControlTopPanel::~TSkinTabControlTopPanel()
-{
-    if (fileTheme_)
-        fileTheme_->RemoveFreeNotification(this);
 }
 
 void TSkinTabControlTopPanel::CreateParams(TCreateParams& params)
@@ -164,7 +161,9 @@ bool TSkinTabControlTopPanel::ChangeTab(int value, bool userChange)
             return false;
     }
     tabIndex_ = value;
-    RevealActiveTab();
+    // The next paint, with the strip at its real width, scrolls the tab in.
+    revealActive_ = true;
+    Invalidate();
     TabChanged();
     Invalidate();
     return true;
@@ -186,13 +185,7 @@ void TSkinTabControlTopPanel::TabChanged()
 
 void TSkinTabControlTopPanel::SetFileTheme(TSkinFileTheme* theme)
 {
-    if (fileTheme_ != theme) {
-        if (fileTheme_)
-            fileTheme_->RemoveFreeNotification(this);
-        fileTheme_ = theme;
-        if (fileTheme_)
-            fileTheme_->FreeNotification(this);
-    }
+    fileTheme_.Set(theme);
     SetUIStyle(uiStyle_);
 }
 
@@ -204,19 +197,10 @@ void TSkinTabControlTopPanel::SetUIStyle(TSkinUIStyle style)
     Invalidate();
 }
 
-void TSkinTabControlTopPanel::Notification(TComponent* component, TOperation operation)
-{
-    TCustomControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == fileTheme_) {
-        fileTheme_ = nullptr;
-        SetUIStyle(TSkinUIStyle::Marine);
-    }
-}
-
 void TSkinTabControlTopPanel::LoadImages()
 {
     TSkinUIStyle effective;
-    if (UsesFileTheme(fileTheme_, uiStyle_, effective)) {
+    if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
         fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_TABCONTROL, activeImage_, 1, 2);
         fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_TABCONTROL, inactiveImage_, 2, 2);
         fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_TABCONTROLLINE, lineImage_, 0, 0);
@@ -286,13 +270,6 @@ TabStripInput TSkinTabControlTopPanel::MeasureInput(TCanvas& canvas) const
     return in;
 }
 
-void TSkinTabControlTopPanel::RevealActiveTab()
-{
-    TBitmap scratch(1, 1);
-    const TabStripInput in = MeasureInput(scratch.Canvas());
-    firstShown_ = FirstShownRevealing(in);
-}
-
 int TSkinTabControlTopPanel::HoverAt(int x, int y) const
 {
     if (!(overflow_ || firstShown_ > 0))
@@ -331,24 +308,26 @@ void TSkinTabControlTopPanel::Paint(TCanvas& canvas)
     canvas.FillRect(RECT { 0, lineTop, 1, lineBottom });
     canvas.FillRect(RECT { w - 1, lineTop, w, lineBottom });
 
-    int keyRow[2];
-    bool transparent[2] = { TabImageKey(activeImage_, keyRow[0]), TabImageKey(inactiveImage_, keyRow[1]) };
+    const TabPicture pictures[2] = { KeyedPicture(activeImage_), KeyedPicture(inactiveImage_) };
 
-    const TabStripInput in = MeasureInput(canvas);
+    TabStripInput in = MeasureInput(canvas);
+    if (revealActive_) {
+        revealActive_ = false;
+        firstShown_ = in.firstShown = FirstShownRevealing(in);
+    }
     const TabStripLayout layout = LayoutTabStrip(in, tabWidths_);
     for (const PlacedTab& placed : layout.placed)
-        PaintTab(canvas, placed, keyRow, transparent);
+        PaintTab(canvas, placed, pictures[placed.index == tabIndex_ ? 0 : 1]);
     overflow_ = layout.overflow;
     if (layout.scrollButtons)
         PaintScrollButtons(canvas);
 }
 
-void TSkinTabControlTopPanel::PaintTab(TCanvas& canvas, const PlacedTab& placed, int keyRow[2], bool transparent[2])
+void TSkinTabControlTopPanel::PaintTab(TCanvas& canvas, const PlacedTab& placed, const TabPicture& picture)
 {
     const bool active = placed.index == tabIndex_;
     const RECT rect = ToRect(placed.rect);
-    const int which = active ? 0 : 1;
-    DrawThreePart(canvas, active ? activeImage_ : inactiveImage_, rect, Color(), keyRow[which], transparent[which]);
+    DrawThreePart(canvas, *picture.image, rect, Color(), picture.keyRow, picture.transparent);
 
     RECT text = rect;
     if (const int image = ValidImageIndex(placed.index); image >= 0) {
@@ -407,9 +386,9 @@ void TSkinTabControlTopPanel::MouseDown(TMouseButton button, TShiftState shift, 
         return;
     Repaint();
     // The pointer is where the press happened.
-    const int hover = HoverAt(x, y);
-    if (hover == -1 || (hover == 1 && overflow_)) {
-        firstShown_ = std::clamp(firstShown_ + hover, 0, TabCount());
+    scrollHover_ = HoverAt(x, y);
+    if (scrollHover_ == -1 || (scrollHover_ == 1 && overflow_)) {
+        firstShown_ = std::clamp(firstShown_ + scrollHover_, 0, TabCount());
         Repaint();
         return;
     }

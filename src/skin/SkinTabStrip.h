@@ -11,6 +11,7 @@
 
 #include "skin/SkinFileTheme.h"
 #include "skin/TabStripGeometry.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Bitmap.h"
 
@@ -28,7 +29,6 @@ void RotateBitmap180(TBitmap& bitmap);
 class TSkinTabControlTopPanel : public TCustomControl, public TSkinThemed {
 public:
     explicit TSkinTabControlTopPanel(TSkinTab* tabControl);
-    ~TSkinTabControlTopPanel() override;
     const char* ClassName() const override { return "TSkinTabControlTopPanel"; }
 
     TSkinTab* TabControl() const { return tabControl_; }
@@ -71,7 +71,7 @@ public:
     void RotateImages();
 
     // ---- Theme ----
-    TSkinFileTheme* FileTheme() const override { return fileTheme_; }
+    TSkinFileTheme* FileTheme() const override { return fileTheme_.Get(); }
     void SetFileTheme(TSkinFileTheme* theme) override;
     TSkinUIStyle UIStyle() const override { return uiStyle_; }
     // Loads the images and font colours of the style.
@@ -91,7 +91,6 @@ protected:
     void DblClick() override;
     void DoEnter() override;
     void DoExit() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     // Measures captions and icons in the tab font for the geometry.
@@ -100,8 +99,13 @@ private:
     int ValidImageIndex(int index) const;
     int HoverAt(int x, int y) const;
     void LoadImages();
-    void RevealActiveTab();
-    void PaintTab(TCanvas& canvas, const PlacedTab& placed, int keyRow[2], bool transparent[2]);
+    struct TabPicture {
+        const TBitmap* image;
+        int keyRow;
+        bool transparent;
+    };
+    static TabPicture KeyedPicture(const TBitmap& image);
+    void PaintTab(TCanvas& canvas, const PlacedTab& placed, const TabPicture& picture);
     void PaintScrollButtons(TCanvas& canvas);
 
     TSkinTab* tabControl_;
@@ -119,8 +123,9 @@ private:
     std::vector<int> tabWidths_ { -1 };
     bool overflow_ = false;
     int scrollHover_ = 0;
+    bool revealActive_ = false; // a tab change waits for the next paint
     int leftMargin_ = 10;
-    TSkinFileTheme* fileTheme_ = nullptr;
+    TComponentReference<TSkinFileTheme> fileTheme_ { this, [this] { SetUIStyle(TSkinUIStyle::Marine); } };
     TSkinUIStyle uiStyle_ = TSkinUIStyle::Marine;
 };
 

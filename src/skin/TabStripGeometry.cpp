@@ -79,7 +79,11 @@ int FirstShownRevealing(const TabStripInput& in)
     std::vector<int> widths;
     while (true) {
         const TabStripLayout layout = LayoutTabStrip(probe, widths);
-        if (in.activeIndex <= layout.lastDrawn || probe.firstShown >= count - 1)
+        // A cut tab may be a sliver at the scroll buttons: the active tab counts
+        // as shown once it is whole, or first, when nothing further would help.
+        const bool shown
+            = in.activeIndex < layout.lastDrawn || (in.activeIndex == layout.lastDrawn && !layout.placed.back().cut);
+        if (shown || probe.firstShown >= std::min(in.activeIndex, count - 1))
             return probe.firstShown;
         ++probe.firstShown;
     }

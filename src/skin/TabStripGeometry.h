@@ -54,8 +54,9 @@ struct TabStripLayout {
 // is resized to the tab count, new entries -1.
 TabStripLayout LayoutTabStrip(const TabStripInput& in, std::vector<int>& widths);
 
-// The first-shown position that makes the active tab one of those drawn:
-// raised one by one from in.firstShown (at most to count - 1).
+// The first-shown position that shows the active tab whole: raised one by
+// one from in.firstShown until it is drawn uncut or is the first shown (it
+// never goes down, so an active tab left of the strip stays scrolled out).
 int FirstShownRevealing(const TabStripInput& in);
 
 // The tab under (x, y), strictly inside its span, walking the recorded widths

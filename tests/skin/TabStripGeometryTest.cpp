@@ -90,8 +90,15 @@ TEST(SkinTabStripGeometry, BottomStripMirrorsTheRows)
 TEST(SkinTabStripGeometry, ScrollingRevealsTheActiveTab)
 {
     TabStripInput in = Strip(200, { 60, 60, 60, 60, 60 }, 4);
-    // Tabs 0-2 show from 0 (the third cut); from 2 tabs 2, 3 and a cut 4.
-    EXPECT_EQ(FirstShownRevealing(in), 2);
+    // From 2 tab 4 is drawn, but cut; from 3 it is whole.
+    EXPECT_EQ(FirstShownRevealing(in), 3);
+    in.activeIndex = 2;
+    EXPECT_EQ(FirstShownRevealing(in), 1);
+    // Wider than the strip: first shown, cut or not.
+    in.tabs[4].width = 400;
+    in.activeIndex = 4;
+    EXPECT_EQ(FirstShownRevealing(in), 4);
+    in.tabs[4].width = 60;
     in.activeIndex = 1;
     EXPECT_EQ(FirstShownRevealing(in), 0);
     in.activeIndex = 4;
