@@ -163,15 +163,30 @@ void TCustomExButtonEdit::UpdateLayout()
     Invalidate();
 }
 
-void TCustomExButtonEdit::HandleCreated()
+void TCustomExButtonEdit::WidenForGlyph()
 {
-    TCustomExEdit::HandleCreated();
     const TBitmap& glyph = button_->Glyph();
     const int glyphWidth = glyph.Empty() ? 0 : glyph.Width() / button_->NumGlyphs();
     const int width = MainButtonPixels();
     const int widened = WidenedButtonWidth(width, glyphWidth, ClientHeight());
     if (widened != width)
         widened_ = widened;
+}
+
+void TCustomExButtonEdit::HandleCreated()
+{
+    TCustomExEdit::HandleCreated();
+    WidenForGlyph();
+    UpdateLayout();
+}
+
+// A window made while loading saw neither the stored glyph nor a layout.
+void TCustomExButtonEdit::Loaded()
+{
+    TCustomExEdit::Loaded();
+    if (!HandleAllocated())
+        return;
+    WidenForGlyph();
     UpdateLayout();
 }
 

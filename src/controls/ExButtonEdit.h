@@ -77,6 +77,7 @@ public:
     // The layout for the current client size (client coordinates).
     ButtonEditLayout Layout() const;
     RECT TextArea() const override;
+    void Loaded() override;
 
 protected:
     // Run by a click of the button or its shortcut; raise the events.
@@ -93,6 +94,8 @@ protected:
 
 private:
     int MainButtonPixels() const;
+    // Makes the main button as wide as the client height when its glyph does not fit.
+    void WidenForGlyph();
     // Clicks `button` when the shortcut matches and it can be clicked.
     static bool ClickByShortcut(TExEditBtn* button, TShortCut shortcut, TShortCut pressed);
 

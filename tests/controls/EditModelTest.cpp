@@ -1,6 +1,7 @@
 // The text box's editing model and its pixel and key rules.
 #include "controls/EditModel.h"
 #include "controls/EditGeometry.h"
+#include "controls/FolderDialogRules.h"
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,25 @@ TEST(ControlsEditGeometry, TabsAndShortcuts)
     EXPECT_TRUE(ShortcutMatches(0x8028, 0x8028));
     EXPECT_FALSE(ShortcutMatches(0x8028, 0x0028));
     EXPECT_FALSE(ShortcutMatches(0, MakeShortcut(0, false, false, false)));
+}
+
+TEST(ControlsFolderDialogRules, FlagsRootsAndCentring)
+{
+    using enum TBrowseForFolderOption;
+    EXPECT_EQ(BrowseFlags(0), 0u);
+    EXPECT_EQ(BrowseFlags(OptionBit(bfoFileSysDirsOnly) | OptionBit(bfoStatusText) | OptionBit(bfoBrowseIncludeFiles)),
+        0x4005u);
+    // The last two options have no flag.
+    EXPECT_EQ(
+        BrowseFlags(OptionBit(bfoShowPath) | OptionBit(bfoNewDialogStyle) | OptionBit(bfoBrowseForComputer)), 0x1000u);
+    EXPECT_EQ(ShellFolderId(TShellFolders::sfoDesktopExpanded), 0xFEFE);
+    EXPECT_EQ(ShellFolderId(TShellFolders::sfoDesktopDirectory), 0x10);
+    EXPECT_EQ(ShellFolderId(TShellFolders::sfoAdminTools), 0x30);
+    EXPECT_EQ(ShellFolderId(TShellFolders::sfoCustom), -1);
+
+    EXPECT_EQ(CenteredPlacement({ 0, 0, 1024, 768 }, 300, 400), (PlacementPoint { 362, 184 }));
+    EXPECT_EQ(CenteredPlacement({ 100, 50, 200, 100 }, 300, 400), (PlacementPoint { 50, 0 }));
+    EXPECT_EQ(CenteredPlacement({ 0, 0, 200, 100 }, 300, 400), (PlacementPoint { 0, 0 }));
 }
 
 } // namespace

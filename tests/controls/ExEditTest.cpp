@@ -3,6 +3,7 @@
 // scrolling), keys and clipboard round trips, read-only refusals, the context
 // menu's greying and the button shortcuts.
 #include "ControlsTestSupport.h"
+#include "HeldKeys.h"
 
 #include "controls/ExButtonEdit.h"
 #include "controls/UnicodeClipboard.h"
@@ -10,46 +11,19 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
 namespace folvane {
 namespace {
 
+using testing::HeldKeys;
 using testing::Snapshot;
 
 const TColor kFieldColor = MakeColor(0xDE, 0xE7, 0xEF);
 const TColor kSelect = MakeColor(0, 0, 200);
 const TColor kSelectText = MakeColor(255, 255, 0);
 
-// Holds modifier keys down for the thread while in scope, as the key
-// messages' handlers read them.
-class HeldKeys {
-public:
-    HeldKeys(std::initializer_list<int> keys)
-    {
-        GetKeyboardState(saved_);
-        BYTE state[256];
-        std::copy(std::begin(saved_), std::end(saved_), state);
-        for (int key : keys)
-            state[key] = 0x80;
-        SetKeyboardState(state);
-    }
-    ~HeldKeys() { SetKeyboardState(saved_); }
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
-
-private:
-    BYTE saved_[256];
-};
-
-void Key(HWND window, WPARAM key, bool alt = false)
+void Key(HWND window, WPARAM key)
 {
-    if (!alt) {
-        SendMessageA(window, WM_KEYDOWN, key, 0);
-        return;
-    }
-    HeldKeys held { VK_MENU };
-    SendMessageA(window, WM_SYSKEYDOWN, key, 1 << 29);
+    SendMessageA(window, WM_KEYDOWN, key, 0);
 }
 
 void Type(HWND window, const char* text)
@@ -214,6 +188,46 @@ TEST_F(ControlsExEdit, LineAlignmentSelectionAndScrolling)
     EXPECT_EQ(edit->ScrollOffset(), 0);
 }
 
+TEST_F(ControlsExEdit, MouseClickDragAndDoubleClickSelect)
+{
+    edit->SetText(L"C:\\Flight Simulator X");
+    const auto xOf = [this](int position) {
+        edit->SetSelection(position, 0);
+        return edit->CaretX();
+    };
+    const int x3 = xOf(3), x9 = xOf(9), x12 = xOf(12);
+    HWND window = edit->Handle();
+    testing::SendMouse(window, WM_LBUTTONDOWN, x3 + 1, 8, MK_LBUTTON);
+    EXPECT_TRUE(edit->Focused());
+    testing::SendMouse(window, WM_MOUSEMOVE, x9 - 1, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x9 - 1, 8);
+    EXPECT_EQ(edit->SelText(), L"Flight");
+    testing::SendMouse(window, WM_MOUSEMOVE, 5, 8); // no button: no selecting
+    EXPECT_EQ(edit->SelText(), L"Flight");
+    testing::SendMouse(window, WM_LBUTTONDOWN, x12, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x12, 8);
+    testing::SendMouse(window, WM_LBUTTONDBLCLK, x12, 8, MK_LBUTTON);
+    testing::SendMouse(window, WM_LBUTTONUP, x12, 8);
+    EXPECT_EQ(edit->SelText(), L"Simulator");
+
+    // Blended selection: neither the fill nor the field colour under it.
+    edit->SetHighlightAlphaLevel(128);
+    TBitmap picture;
+    Snapshot(*edit, picture);
+    const TColor blended = picture.Pixel(x12 + 1, 4);
+    EXPECT_NE(blended, kSelect);
+    EXPECT_NE(blended, kFieldColor);
+    EXPECT_GT(ColorBlue(blended), 100);
+    // A disabled box keeps its colour unless asked for the disabled ones.
+    edit->SetEnabled(false);
+    Snapshot(*edit, picture);
+    EXPECT_EQ(picture.Pixel(400, 2), kFieldColor);
+    edit->SetUseDisabledColors(true);
+    edit->SetDisabledColor(clRed);
+    Snapshot(*edit, picture);
+    EXPECT_EQ(picture.Pixel(400, 2), clRed);
+}
+
 TEST_F(ControlsExEdit, KeysClipboardAndUndo)
 {
     edit->SetReadOnly(false);
@@ -296,17 +310,17 @@ TEST_F(ControlsExEdit, ReadOnlyRefusesTypingAndGreysPaste)
 TEST_F(ControlsExEdit, ShortcutClicksVisibleEnabledButtonOnly)
 {
     edit->SetFocus();
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     Key(edit->Handle(), VK_DOWN); // without Alt
     EXPECT_EQ(clicks, 1);
     edit->SetEnabled(false);
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(edit->Button()->Look(), TExButtonLook::bsDisabled);
     edit->SetEnabled(true);
     edit->SetButtonVisible(false);
-    Key(edit->Handle(), VK_DOWN, true);
+    testing::SendAltDown(edit->Handle());
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(edit->TextArea().right, 433); // the text takes the button's place
 
