@@ -84,8 +84,22 @@ void TExComboListBox::FillWindow()
         SendMessageW(window, LB_ADDSTRING, 0, static_cast<LPARAM>(i));
     SendMessageW(window, LB_SETITEMHEIGHT, 0, itemHeight_);
     SendMessageW(window, LB_SETCURSEL, static_cast<WPARAM>(itemIndex_), 0);
+    if (horizontalScroll_)
+        SendMessageW(window, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(WidestItem()), 0);
     SendMessageW(window, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(window, nullptr, TRUE);
+}
+
+int TExComboListBox::WidestItem() const
+{
+    TBitmap scratch(1, 1);
+    TCanvas& canvas = scratch.Canvas();
+    canvas.SetFont(combo_.Font());
+    int widest = 0;
+    for (const std::wstring& item : items_)
+        widest = std::max(widest, canvas.TextWidth(item));
+    // Room for what the rows draw before the text (the drive icon).
+    return widest + combo_.ItemHeight() + combo_.ItemHeight() / 4 + 4;
 }
 
 void TExComboListBox::SetItems(std::vector<std::wstring> items)
@@ -249,6 +263,10 @@ LRESULT TExComboPopup::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         break;
     }
+    case WM_CTLCOLORLISTBOX:
+        // The part of the list below its rows (an empty list's one row).
+        background_.Reset(CreateSolidBrush(ColorToRGB(combo_.Color())));
+        return reinterpret_cast<LRESULT>(background_.Get());
     case WM_MEASUREITEM: {
         auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
         if (item.CtlType == ODT_LISTBOX) {
@@ -524,7 +542,8 @@ void TCustomExComboBox::KeyDown(std::uint16_t& key, TShiftState shift)
         key = 0;
         return;
     }
-    if (ListOnly() && (shift & (ssAlt | ssCtrl)) == 0) {
+    // Typing searches only while the list is closed.
+    if (ListOnly() && !dropped_ && (shift & (ssAlt | ssCtrl)) == 0) {
         if (key == VK_BACK) {
             search_.Backspace();
             key = 0;

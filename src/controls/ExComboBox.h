@@ -21,6 +21,7 @@
 #include "controls/TypeAheadSearch.h"
 #include "controls/TypeAheadTimeout.h"
 #include "toolkit/Form.h"
+#include "toolkit/graphics/GdiHandle.h"
 
 #include <string>
 #include <vector>
@@ -60,6 +61,8 @@ protected:
 private:
     void FillWindow();
     void SelectRowAt(LPARAM point);
+    // Pixels the widest row needs, for the horizontal scroll bar.
+    int WidestItem() const;
 
     TCustomExComboBox& combo_;
     std::vector<std::wstring> items_;
@@ -85,6 +88,7 @@ protected:
 
 private:
     TCustomExComboBox& combo_;
+    TOwnedBrush background_;
 };
 
 class TCustomExComboBox : public TCustomExButtonEdit {

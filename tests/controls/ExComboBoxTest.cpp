@@ -6,6 +6,7 @@
 #include "controls/ExComboBox.h"
 #include "controls/ExDriveComboBox.h"
 #include "toolkit/Form.h"
+#include "toolkit/LoadingScope.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/GdiObjects.h"
 
@@ -100,19 +101,26 @@ protected:
         form = nullptr;
     }
 
-    // The main window's drive list, as its layout sets it.
+    // The main window's drive list, loaded as its layout loads it: TextCase
+    // and Options each rebuild the list, and it starts disabled.
     std::unique_ptr<TExDriveComboBox> MakeDriveCombo()
     {
-        auto combo = std::make_unique<TExDriveComboBox>(nullptr);
-        combo->SetParent(form);
-        combo->SetBounds(10, 10, 124, 21);
-        combo->SetColor(MakeColor(0xDE, 0xE7, 0xEF));
-        combo->Font().SetName("Tahoma");
-        combo->Font().SetHeight(-11);
-        combo->Font().SetColor(clBlack);
-        combo->SetTextCase(TExTextCase::etcUppercase);
-        combo->SetOptions(dcoDisplayCD);
-        combo->SetButtonEnabled(false);
+        std::unique_ptr<TExDriveComboBox> combo;
+        {
+            TLoadingScope scope;
+            combo = std::make_unique<TExDriveComboBox>(nullptr);
+            combo->SetParent(form);
+            combo->SetBounds(10, 10, 124, 21);
+            combo->SetColor(MakeColor(0xDE, 0xE7, 0xEF));
+            combo->Font().SetName("Tahoma");
+            combo->Font().SetHeight(-11);
+            combo->Font().SetColor(clBlack);
+            combo->SetTextCase(TExTextCase::etcUppercase);
+            combo->SetOptions(dcoDisplayCD);
+            combo->SetButtonEnabled(false);
+            combo->SetEnabled(false);
+            scope.Finish();
+        }
         combo->HandleNeeded();
         return combo;
     }
@@ -154,6 +162,7 @@ TEST_F(ControlsExComboBox, KeyboardJourneyThroughThePopUp)
         shownAtDropDown = PopupShown(*combo);
     };
     combo->OnChange = [&](TComponent*) { ++changes; };
+    combo->SetEnabled(true);
     combo->SetFocus();
     Pump(30);
     ASSERT_TRUE(combo->Focused());
@@ -195,7 +204,6 @@ TEST_F(ControlsExComboBox, KeyboardJourneyThroughThePopUp)
 TEST_F(ControlsExComboBox, MouseOpensHoversAndAccepts)
 {
     auto combo = MakeDriveCombo();
-    combo->SetEnabled(false);
     EXPECT_FALSE(combo->ButtonEnabled());
     Click(combo->Handle(), 20, 10);
     EXPECT_FALSE(combo->DroppedDown()); // disabled: nothing
@@ -238,7 +246,13 @@ TEST_F(ControlsExComboBox, EmptyListOpensOneRowHighAndAboveNearTheBottom)
     combo->RebuildList();
     EXPECT_EQ(combo->Items().size(), 0u);
     EXPECT_EQ(combo->Drive(), L'D');
+    combo->SetEnabled(true);
     combo->SetFocus();
+    Pump(30);
+    // Focused with nothing selected: the text area in the focused colour.
+    TBitmap face;
+    testing::Snapshot(*combo, face);
+    EXPECT_EQ(face.Pixel(5, 5), static_cast<TColor>(ColorToRGB(combo->FocusedSelectColor())));
     combo->DropDown();
     RECT popup, box;
     GetWindowRect(combo->Popup().Handle(), &popup);
