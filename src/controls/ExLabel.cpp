@@ -5,6 +5,7 @@
 #include "toolkit/ParentBackground.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/DisabledText.h"
 #include "toolkit/graphics/GdiHandle.h"
 #include "toolkit/graphics/MemoryCanvas.h"
 #include "toolkit/graphics/TextConvert.h"
@@ -142,16 +143,12 @@ void TCustomExLabel::Paint(TCanvas& canvas)
 
 void TCustomExLabel::DrawCaptionCopy(TCanvas& canvas, const RECT& r, unsigned flags, int dx, int dy, TColor color)
 {
-    RECT at = r;
-    OffsetRect(&at, dx, dy);
-    canvas.Font().SetColor(color);
-    canvas.DrawText(caption_, at, flags);
+    DrawShiftedText(canvas, caption_, r, flags, dx, dy, color);
 }
 
 void TCustomExLabel::DrawDisabledCaption(TCanvas& canvas, const RECT& r, unsigned flags)
 {
-    DrawCaptionCopy(canvas, r, flags, 1, 1, clBtnHighlight);
-    DrawCaptionCopy(canvas, r, flags, 0, 0, clBtnShadow);
+    DrawDisabledText(canvas, caption_, r, flags);
 }
 
 void TCustomExLabel::DrawCaption(TCanvas& canvas, const RECT& r, unsigned flags)

@@ -36,12 +36,6 @@ TBvBaseLabel::TBvBaseLabel(TComponent* owner)
     SetParentColor(true);
 }
 
-TBvBaseLabel::~TBvBaseLabel()
-{
-    if (focusControl_)
-        focusControl_->RemoveFreeNotification(this);
-}
-
 // ---- Properties ----
 
 void TBvBaseLabel::SetAlignment(TBvAlignment value)
@@ -87,22 +81,7 @@ void TBvBaseLabel::SetOptions(TBvLabelOptions value)
 
 void TBvBaseLabel::SetFocusControl(TWinControl* control)
 {
-    if (control == focusControl_)
-        return;
-    if (focusControl_)
-        focusControl_->RemoveFreeNotification(this);
-    focusControl_ = control;
-    if (focusControl_)
-        focusControl_->FreeNotification(this);
-}
-
-void TBvBaseLabel::Notification(TComponent* component, TOperation operation)
-{
-    TBvBaseGraphicControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == focusControl_)
-        focusControl_ = nullptr;
-    if (operation == TOperation::opRemove && component == twinkleTimer_)
-        twinkleTimer_ = nullptr;
+    focusControl_.Set(control);
 }
 
 void TBvBaseLabel::LabelChanged()

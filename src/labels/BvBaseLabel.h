@@ -9,6 +9,7 @@
 
 #include "labels/BvControl.h"
 #include "labels/BvTextLayout.h"
+#include "toolkit/ComponentReference.h"
 #include "toolkit/graphics/GdiHandle.h"
 
 #include <string>
@@ -22,7 +23,6 @@ class TWinControl;
 class TBvBaseLabel : public TBvBaseGraphicControl {
 public:
     explicit TBvBaseLabel(TComponent* owner = nullptr);
-    ~TBvBaseLabel() override;
     const char* ClassName() const override { return "TBvBaseLabel"; }
 
     TBvAlignment Alignment() const { return alignment_; }
@@ -35,7 +35,7 @@ public:
     void SetShowAccelChar(bool value);
     TBvLabelOptions Options() const { return options_; }
     void SetOptions(TBvLabelOptions value);
-    TWinControl* FocusControl() const { return focusControl_; }
+    TWinControl* FocusControl() const { return focusControl_.Get(); }
     void SetFocusControl(TWinControl* control);
 
     // Blinking text: TwinkleVisible milliseconds shown, TwinkleInVisible milliseconds in
@@ -71,7 +71,6 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     void EnabledChanged() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
     // Pixels of frame around the text, measured into the auto size.
     virtual int ExtraMargin() const { return 0; }
@@ -101,7 +100,7 @@ private:
     bool multiLine_ = false;
     bool showAccelChar_ = true;
     TBvLabelOptions options_ = 0;
-    TWinControl* focusControl_ = nullptr;
+    TComponentReference<TWinControl> focusControl_ { this };
     bool twinkle_ = false;
     unsigned twinkleVisible_ = 700;
     unsigned twinkleInVisible_ = 700;

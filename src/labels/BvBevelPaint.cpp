@@ -3,6 +3,7 @@
 #include "labels/BvBevelPaint.h"
 
 #include "toolkit/graphics/Canvas.h"
+#include "toolkit/graphics/Edges.h"
 
 #include <array>
 
@@ -35,11 +36,8 @@ void Shrink(RECT& r, int by)
 // A one-pixel outline in `color`, or only the room for it.
 void SolidRing(TCanvas& canvas, RECT& r, TColor color, bool noFill)
 {
-    if (!noFill) {
-        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-        canvas.Brush().SetColor(color);
-        canvas.FrameRect(r);
-    }
+    if (!noFill)
+        DrawRing(canvas, r, color, color);
     Shrink(r, 1);
 }
 
@@ -70,36 +68,21 @@ void FillPolygon(TCanvas& canvas, const std::array<POINT, 6>& points, TColor col
     canvas.Polygon(points);
 }
 
-// The top and left in `topLeft`, the bottom and right in `bottomRight`: lines for one pixel,
+// The top and left in `topLeft`, the bottom and right in `bottomRight`: a ring for one pixel,
 // mitred bands for more (the bottom-right band first, the top-left one over its corners).
 void BevelBands(TCanvas& canvas, const RECT& r, int w, TColor topLeft, TColor bottomRight)
 {
-    const LONG l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
     if (w == 1) {
-        canvas.Pen().SetStyle(TPenStyle::psSolid);
-        canvas.Pen().SetWidth(1);
-        canvas.Pen().SetColor(topLeft);
-        const std::array<POINT, 3> upper { POINT { l, b }, POINT { l, t }, POINT { rr, t } };
-        canvas.Polyline(upper);
-        canvas.Pen().SetColor(bottomRight);
-        const std::array<POINT, 3> lower { POINT { rr, t }, POINT { rr, b }, POINT { l - 1, b } };
-        canvas.Polyline(lower);
+        DrawRing(canvas, r, topLeft, bottomRight);
         return;
     }
+    const LONG l = r.left, t = r.top, rr = r.right - 1, b = r.bottom - 1;
     const std::array<POINT, 6> lower { POINT { rr, t }, POINT { rr, b }, POINT { l, b }, POINT { l + w - 1, b - w + 1 },
         POINT { rr - w + 1, b - w + 1 }, POINT { rr - w + 1, t + w - 1 } };
     FillPolygon(canvas, lower, bottomRight);
     const std::array<POINT, 6> upper { POINT { l, b - 1 }, POINT { l, t }, POINT { rr - 1, t },
         POINT { rr - w, t + w - 1 }, POINT { l + w - 1, t + w - 1 }, POINT { l + w - 1, b - w } };
     FillPolygon(canvas, upper, topLeft);
-}
-
-// One outline of r in `color` (a ring of a single colour).
-void Outline(TCanvas& canvas, const RECT& r, TColor color)
-{
-    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush().SetColor(color);
-    canvas.FrameRect(r);
 }
 
 void CustomBevel(TCanvas& canvas, RECT& r, TBvBevelStyle style, int w, const TBvBevel& bevel)
@@ -113,8 +96,10 @@ void CustomBevel(TCanvas& canvas, RECT& r, TBvBevelStyle style, int w, const TBv
         const bool raised = style == TBvBevelStyle::bvFrameRaised;
         for (int i = 0; i < w; ++i) {
             const RECT ring { r.left + i, r.top + i, r.right - i, r.bottom - i };
-            Outline(canvas, RECT { ring.left + 1, ring.top + 1, ring.right, ring.bottom }, raised ? shadow : light);
-            Outline(canvas, RECT { ring.left, ring.top, ring.right - 1, ring.bottom - 1 }, raised ? light : shadow);
+            const TColor first = raised ? shadow : light;
+            const TColor second = raised ? light : shadow;
+            DrawRing(canvas, RECT { ring.left + 1, ring.top + 1, ring.right, ring.bottom }, first, first);
+            DrawRing(canvas, RECT { ring.left, ring.top, ring.right - 1, ring.bottom - 1 }, second, second);
         }
         Shrink(r, w + 1);
         return;

@@ -18,7 +18,10 @@ void TBvControl::MouseEnter()
 
 void TBvControl::MouseLeave()
 {
-    if (Enabled() && OnMouseExit)
+    if (!Enabled())
+        return;
+    TGraphicControl::MouseLeave();
+    if (OnMouseExit)
         OnMouseExit(this);
 }
 
