@@ -1,9 +1,9 @@
 #include "forms/MainWindow.h"
 
 #include "app/SimulatorKey.h"
-#include "controls/ExButtonEdit.h"
 #include "controls/ExCheckBox.h"
 #include "controls/ExDriveComboBox.h"
+#include "controls/ExFolderNameEdit.h"
 #include "controls/ExGraphicButton.h"
 #include "forms/AboutDialog.h"
 #include "labels/BvLabel.h"

@@ -12,9 +12,9 @@ namespace folvane {
 
 class TBvLabel;
 class TBvSimpleLabel;
-class TCustomExButtonEdit;
 class TExCheckBox;
 class TExDriveComboBox;
+class TExFolderNameEdit;
 class TExGraphicButton;
 class TExImageList;
 class TExLabel;
@@ -85,7 +85,7 @@ public:
     TSkinButton* btnSetRegPath = nullptr;
     TExCheckBox* cbSetCDROMPath = nullptr;
     TExDriveComboBox* cbDrive = nullptr;
-    TCustomExButtonEdit* edNewFS9Path = nullptr;
+    TExFolderNameEdit* edNewFS9Path = nullptr;
     TExCheckBox* cbCurrentUser = nullptr;
 
     TExImageList* imgListMin = nullptr;

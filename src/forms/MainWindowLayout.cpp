@@ -6,6 +6,7 @@
 #include "controls/ExButtonEdit.h"
 #include "controls/ExCheckBox.h"
 #include "controls/ExDriveComboBox.h"
+#include "controls/ExFolderNameEdit.h"
 #include "controls/ExGraphicButton.h"
 #include "controls/ExImageList.h"
 #include "controls/ExLabel.h"
@@ -373,9 +374,12 @@ void TfrmMain::BuildLayout()
     StoreFont(*cbDrive, 0, clBlack);
     cbDrive->SetTabOrder(2);
 
-    edNewFS9Path = Place<TCustomExButtonEdit>(form, page, "edNewFS9Path", { 44, 36, 437, 21 });
+    edNewFS9Path = Place<TExFolderNameEdit>(form, page, "edNewFS9Path", { 44, 36, 437, 21 });
     edNewFS9Path->SetHint("Select the actual folder where your fsx.exe file resides");
     edNewFS9Path->SetReadOnly(true);
+    edNewFS9Path->SetDialogTitle(L"Select FSX root folder...");
+    edNewFS9Path->SetRootFolder(TShellFolders::sfoDesktopExpanded);
+    edNewFS9Path->SetOptions(0);
     TBitmap folderGlyph;
     LoadResourceBitmap(folderGlyph, "FOLDERBUTTON");
     edNewFS9Path->SetButtonGlyph(folderGlyph);
@@ -445,7 +449,8 @@ void TfrmMain::BuildLayout()
     // The shaped face creates the window while the other controls still
     // load, and the button edits place their buttons only once loaded with a
     // window: place them now.
-    for (TCustomExButtonEdit* edit : { static_cast<TCustomExButtonEdit*>(cbDrive), edNewFS9Path }) {
+    for (TCustomExButtonEdit* edit :
+        { static_cast<TCustomExButtonEdit*>(cbDrive), static_cast<TCustomExButtonEdit*>(edNewFS9Path) }) {
         edit->SetButtonVisible(false);
         edit->SetButtonVisible(true);
     }

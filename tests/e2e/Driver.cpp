@@ -9,6 +9,8 @@
 //   driver press CAPTION TEXT  clicks the child button captioned TEXT
 //   driver absent CAPTION MS   fails if such a window shows up within MS
 //   driver restore CAPTION     restores the window; fails unless it was minimised
+//   driver status CLASS [MS]   prints the status bar text of the first window of CLASS
+//   driver close CLASS         asks the first window of CLASS to close
 #include <windows.h>
 
 #include <cstdio>
@@ -111,6 +113,22 @@ int main(int argc, char** argv)
                 return 1;
             Sleep(50);
         }
+        return 0;
+    }
+    if (verb == "status" || verb == "close") {
+        HWND owner = nullptr;
+        for (int waited = 0; !(owner = FindWindowA(caption, nullptr)) && waited < ms; waited += 50)
+            Sleep(50);
+        if (!owner)
+            return 1;
+        if (verb == "close") {
+            PostMessageA(owner, WM_CLOSE, 0, 0);
+            return 0;
+        }
+        HWND bar = FindWindowExA(owner, nullptr, "msctls_statusbar32", nullptr);
+        if (!bar)
+            return 1;
+        std::printf("%s\n", TextOf(bar).c_str());
         return 0;
     }
     if (verb == "absent")
