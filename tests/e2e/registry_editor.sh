@@ -17,8 +17,9 @@ for _ in $(seq 1 50); do
   case $status in *'Flight Simulator\10.0') break ;; esac
   sleep 0.3
 done
-case $status in
-  *'HKEY_LOCAL_MACHINE\SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\10.0') ;;
+# Key names compare without case; the editor shows them as stored.
+case ${status^^} in
+  *'\HKEY_LOCAL_MACHINE\SOFTWARE\MICROSOFT\MICROSOFT GAMES\FLIGHT SIMULATOR\10.0') ;;
   *) fail "the registry editor ends on \"$status\"" ;;
 esac
 click "$MAIN_CAPTION" $MAIN_EXIT
