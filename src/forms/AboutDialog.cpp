@@ -34,22 +34,10 @@ TfrmDialog::TfrmDialog(TComponent* owner, InterfaceSounds& sounds, TSkinFileThem
 
     const auto closeClick = [this](TComponent*) { commands_.imgDlgAlertClick(); };
 
-    msgLabel = new TExLabel(this);
-    msgLabel->SetName("msgLabel");
-    msgLabel->SetParent(this);
-    msgLabel->SetBounds(135, 75, 155, 39);
-    msgLabel->SetCaption(aboutdialog::kMessage);
-    StoreFont(*msgLabel);
-    msgLabel->SetWordWrap(true);
+    msgLabel = AddWrappedLabel(*this, "msgLabel", { 135, 75, 155, 39 }, aboutdialog::kMessage, 0);
     msgLabel->OnClick = closeClick;
 
-    hdgLabel = new TExLabel(this);
-    hdgLabel->SetName("hdgLabel");
-    hdgLabel->SetParent(this);
-    hdgLabel->SetBounds(135, 43, 145, 13);
-    hdgLabel->SetCaption(L"About Folvane");
-    StoreFont(*hdgLabel, fsBold);
-    hdgLabel->SetWordWrap(true);
+    hdgLabel = AddWrappedLabel(*this, "hdgLabel", { 135, 43, 145, 13 }, L"About Folvane", fsBold);
     hdgLabel->OnClick = closeClick;
 
     ReflectionImage1 = AddCog(*this, 71, 43);

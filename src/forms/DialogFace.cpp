@@ -1,5 +1,6 @@
 #include "forms/DialogFace.h"
 
+#include "controls/ExLabel.h"
 #include "forms/LayoutResources.h"
 #include "richlabel/ReflectionImage.h"
 #include "skin/SkinForm.h"
@@ -29,6 +30,18 @@ TReflectionImage* AddCog(TForm& form, int left, int top)
     cog->SetReflection(130);
     cog->SetVersion("1.0.0.0");
     return cog;
+}
+
+TExLabel* AddWrappedLabel(TForm& form, const char* name, const RECT& bounds, const wchar_t* caption, TFontStyles style)
+{
+    auto* label = new TExLabel(&form);
+    label->SetName(name);
+    label->SetParent(&form);
+    label->SetBounds(bounds.left, bounds.top, bounds.right, bounds.bottom);
+    label->SetCaption(caption);
+    StoreFont(*label, style);
+    label->SetWordWrap(true);
+    return label;
 }
 
 void StoreFont(TControl& control, TFontStyles style, TColor color, const char* name, int height)

@@ -7,6 +7,7 @@
 namespace folvane {
 
 class TControl;
+class TExLabel;
 class TForm;
 class TReflectionImage;
 class TSkinForm;
@@ -17,6 +18,10 @@ inline constexpr TColor kWindowFaceKey = 0x00FF07FF; // RGB FF 07 FF
 TSkinForm* AddDialogFace(TForm& form);
 // The 48 x 48 cog with its reflection below it, 48 x 80 in all.
 TReflectionImage* AddCog(TForm& form, int left, int top);
+
+// A word-wrapping effect label with its text, in Tahoma 8 pt and the given
+// style; bounds are left, top, width, height as the layout tables give them.
+TExLabel* AddWrappedLabel(TForm& form, const char* name, const RECT& bounds, const wchar_t* caption, TFontStyles style);
 
 // A stored font of the layout: Tahoma 8 pt unless told otherwise, in the
 // window-text colour; the control no longer follows its parent's font.

@@ -42,6 +42,7 @@ constexpr char kCurrentUserHint[]
       "(Some FSX add-ons read the FSX folder from this Key instead of HKEY_LOCAL_MACHINE) ";
 constexpr char kCDROMHint[] = "Option: Set the CD-ROM path in the registry";
 
+// Bounds are left, top, width, height, as the layout tables give them.
 template <typename Control> Control* Place(TForm& owner, TWinControl* parent, const char* name, RECT bounds)
 {
     auto* control = new Control(&owner);

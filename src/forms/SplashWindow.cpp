@@ -22,13 +22,7 @@ TfrmSplash::TfrmSplash(TComponent* owner)
 
     skinForm1 = AddDialogFace(*this);
 
-    hdgLabel = new TExLabel(this);
-    hdgLabel->SetName("hdgLabel");
-    hdgLabel->SetParent(this);
-    hdgLabel->SetBounds(97, 53, 169, 13);
-    hdgLabel->SetCaption(L"Skelvor - Folvane");
-    StoreFont(*hdgLabel, fsBold);
-    hdgLabel->SetWordWrap(true);
+    hdgLabel = AddWrappedLabel(*this, "hdgLabel", { 97, 53, 169, 13 }, L"Skelvor - Folvane", fsBold);
 
     ReflectionImage1 = AddCog(*this, 38, 53);
 
