@@ -45,12 +45,17 @@ function(folvane_library name)
   folvane_warnings(${name})
 endfunction()
 
-# folvane_test(NAME [NATIVE|WINDOWS] SOURCES ... [DEPS ...] [ARGS ...])
+# folvane_test(NAME [NATIVE|WINDOWS] SOURCES ... [DEPS ...] [ARGS ...] [LABELS ...]
+#              [DEFINES ...] [INCLUDES ...] [RESOURCE_DEPENDS ...] [LOCKS ...] [DEPENDS ...])
 # NATIVE tests are built only in the native tree, WINDOWS tests only in the
 # MinGW tree (ctest runs them through Wine); without either keyword the test
-# is built in both trees.
+# is built in both trees. DEFINES and INCLUDES are private to the test (windres
+# searches the INCLUDES too), RESOURCE_DEPENDS are files the test's resource
+# scripts embed, LOCKS are ctest resource locks shared with tests that touch
+# the same thing, DEPENDS are targets built before the test.
 function(folvane_test name)
-  cmake_parse_arguments(ARG "NATIVE;WINDOWS" "" "SOURCES;DEPS;ARGS;LABELS" ${ARGN})
+  cmake_parse_arguments(ARG "NATIVE;WINDOWS" ""
+    "SOURCES;DEPS;ARGS;LABELS;DEFINES;INCLUDES;RESOURCE_DEPENDS;LOCKS;DEPENDS" ${ARGN})
   if(ARG_NATIVE AND FOLVANE_WINDOWS)
     return()
   endif()
@@ -58,24 +63,45 @@ function(folvane_test name)
     return()
   endif()
   add_executable(${name} ${ARG_SOURCES})
-  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${FOLVANE_SOURCE_ROOT})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests ${FOLVANE_SOURCE_ROOT} ${ARG_INCLUDES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} folvane_gtest_main)
+  if(ARG_DEFINES)
+    target_compile_definitions(${name} PRIVATE ${ARG_DEFINES})
+  endif()
+  if(ARG_RESOURCE_DEPENDS)
+    foreach(source IN LISTS ARG_SOURCES)
+      if(source MATCHES "\\.rc$")
+        set_source_files_properties(${source} PROPERTIES OBJECT_DEPENDS "${ARG_RESOURCE_DEPENDS}")
+      endif()
+    endforeach()
+  endif()
+  if(ARG_DEPENDS)
+    add_dependencies(${name} ${ARG_DEPENDS})
+  endif()
   folvane_warnings(${name})
   add_test(NAME ${name} COMMAND ${name} ${ARG_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT 600)
   if(ARG_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()
+  if(ARG_LOCKS)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_LOCKS}")
+  endif()
 endfunction()
 
-# folvane_script_test(NAME SCRIPT [ARGS ...]): a bash script that drives the
-# built programs from outside, e.g. Wine's reg.exe or the running program.
+# folvane_script_test(NAME SCRIPT [ARGS ...] [LOCKS ...]): a bash script that
+# drives the built programs from outside, e.g. Wine's reg.exe or the running
+# program; LOCKS as for folvane_test.
 function(folvane_script_test name)
-  cmake_parse_arguments(ARG "" "SCRIPT" "ARGS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "SCRIPT" "ARGS;DEPENDS;LOCKS" ${ARGN})
   add_test(NAME ${name} COMMAND bash ${ARG_SCRIPT} ${ARG_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
     ENVIRONMENT "FOLVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};FOLVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+  if(ARG_LOCKS)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_LOCKS}")
+  endif()
 endfunction()
+
 
 # folvane_fuzzer(NAME SOURCES ... DEPS ...): a libFuzzer target; configure a
 # clang tree with -DFOLVANE_FUZZ=ON -DFOLVANE_TESTS=OFF to build them.

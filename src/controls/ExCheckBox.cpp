@@ -28,8 +28,8 @@ TExCheckItem::TExCheckItem(TComponent* owner)
     SetTabStop(true);
     SetColor(clBtnFace);
     Font().SetColor(clBtnText);
-    // The press remembers who held the capture before, so it captures itself;
-    // a fast second click is a click of its own.
+    // The press tracker remembers who held the capture before, so the toolkit
+    // must not capture first; a fast second click is a click of its own.
     SetCapturesMouse(false);
     SetAcceptsDoubleClicks(false);
     images_.OnChange = [this] { ImagesChanged(); };
