@@ -212,6 +212,34 @@ TEST(richlabel_MarkupLabel, AnchorClicksGoToTheHandlerOrTheShell)
     EXPECT_EQ(label.opened, std::vector<std::string> { "mailto:someone@example.com" });
 }
 
+TEST(richlabel_MarkupLabel, PictureAnchorsHaveNoHoverRectangle)
+{
+    // The renderer records no box for a picture anchor: the rectangle of the text anchor that
+    // the mouse passed before must not come back in its place.
+    TImageList images;
+    images.SetSize(24, 24);
+    TBitmap glyph(24, 24, TPixelFormat::pf24bit);
+    FillBitmap(glyph, clLime);
+    images.Add(glyph, nullptr);
+    RecordingLabel label;
+    label.SetBounds(0, 0, 300, 30);
+    label.SetImages(&images);
+    label.SetHTMLText("<a href=\"t\">text</a> <a href=\"p\"><img src=\"idx:0\"></a>");
+    RECT hover {};
+    ASSERT_EQ(label.AnchorAt(5, 18, hover), "t");
+    ASSERT_NE(hover.left, -1);
+    label.DispatchMouseMove(0, 5, 18);
+    int pictureX = -1;
+    for (int x = 0; x < 100 && pictureX < 0; ++x) {
+        if (label.AnchorAt(x, 18, hover) == "p") {
+            pictureX = x;
+        }
+    }
+    ASSERT_GE(pictureX, 0);
+    EXPECT_EQ(hover.left, -1);
+    EXPECT_EQ(hover.bottom, -1);
+}
+
 TEST(richlabel_MarkupLabel, TextKeepsInsideTheFramesWhereItIsAlsoHit)
 {
     // A raised bevel of 2 and a border of 3 in Color: 5 rings, then 2 more for the bevel.

@@ -10,8 +10,8 @@ namespace {
 
 using testing::CountColor;
 using testing::CountOther;
-using testing::Dump;
 using testing::Fill;
+using testing::SaveForReview;
 
 TEST(Canvas, RectanglesFillFrameAndOutlineWithExclusiveEdges)
 {
@@ -149,7 +149,7 @@ TEST(Canvas, TahomaTextHasTheExpectedMetricsAndReallyDraws)
     c.Font().SetColor(clRed);
     EXPECT_EQ(c.Font().Handle(), boldHandle);
     if (::testing::Test::HasFailure())
-        Dump(bmp, "canvas_text");
+        SaveForReview(bmp, "canvas_text");
 }
 
 TEST(Canvas, DrawTextFlagsAndRotatedFonts)
@@ -200,7 +200,7 @@ TEST(Canvas, DrawTextFlagsAndRotatedFonts)
     EXPECT_GT(bottom - top, 2 * (right - left));
     EXPECT_LE(bottom, 90);
     if (::testing::Test::HasFailure())
-        Dump(bmp, "canvas_rotated");
+        SaveForReview(bmp, "canvas_rotated");
 }
 
 TEST(Canvas, DrawHonoursTheTransparentColourAndStretchKeepsWholePixels)

@@ -1,7 +1,8 @@
 // Helpers of the Windows graphics tests: a fresh 32-bit surface to paint on,
-// pixel checks, and a PNG-ready dump of a surface when a test fails.
+// pixel checks; pictures of failures come from support/Snapshot.h.
 #pragma once
 
+#include "support/Snapshot.h"
 #include "toolkit/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
@@ -41,16 +42,6 @@ inline int CountOther(const TBitmap& bmp, TColor c, RECT r)
 inline int CountColor(const TBitmap& bmp, TColor c)
 {
     return CountColor(bmp, c, Bounds(0, 0, bmp.Width(), bmp.Height()));
-}
-
-// Writes the bitmap as a BMP file beside the test for a look after a failure.
-inline void Dump(const TBitmap& bmp, const std::string& name)
-{
-    const auto bytes = bmp.SaveToBmpBytes();
-    if (FILE* f = std::fopen((name + ".bmp").c_str(), "wb")) {
-        std::fwrite(bytes.data(), 1, bytes.size(), f);
-        std::fclose(f);
-    }
 }
 
 } // namespace folvane::testing

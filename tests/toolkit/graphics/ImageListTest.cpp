@@ -9,8 +9,8 @@ namespace folvane {
 namespace {
 
 using testing::CountColor;
-using testing::Dump;
 using testing::Fill;
+using testing::SaveForReview;
 
 // A strip of `count` 4x3 images; image i is filled with colours[i] and has a
 // fuchsia (transparent) left column.
@@ -68,7 +68,7 @@ TEST(ImageList, AddCutsStripsAndDrawHonoursTheMask)
     EXPECT_EQ(list.Add(tiny, nullptr), -1);
     EXPECT_EQ(list.Count(), 3);
     if (::testing::Test::HasFailure())
-        Dump(target, "imagelist_draw");
+        SaveForReview(target, "imagelist_draw");
 }
 
 TEST(ImageList, AddMaskedUsesTheKeyColourAndGetImagesGivesItBack)
