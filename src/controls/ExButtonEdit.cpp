@@ -26,10 +26,15 @@ TExEditBtn::TExEditBtn(TComponent* owner)
 }
 
 TCustomExButtonEdit::TCustomExButtonEdit(TComponent* owner)
+    : TCustomExButtonEdit(owner, [](TComponent* box) { return new TExEditBtn(box); })
+{
+}
+
+TCustomExButtonEdit::TCustomExButtonEdit(TComponent* owner, const TEditButtonFactory& makeMainButton)
     : TCustomExEdit(owner)
 {
     // Owned by the box itself, so that they go with it whoever owns the box.
-    button_ = new TExEditBtn(this);
+    button_ = makeMainButton(this);
     button_->SetParent(this);
     button_->OnClick = [this](TComponent*) { ButtonClick(); };
     altButton_ = new TExEditBtn(this);

@@ -13,6 +13,8 @@
 #include "controls/ExEdit.h"
 #include "controls/ExGraphicButton.h"
 
+#include <functional>
+
 namespace folvane {
 
 class TExEditBtn : public TCustomExGraphicButton {
@@ -20,6 +22,9 @@ public:
     explicit TExEditBtn(TComponent* owner = nullptr);
     const char* ClassName() const override { return "TExEditBtn"; }
 };
+
+// Makes the main button of a box (its owner and parent-to-be).
+using TEditButtonFactory = std::function<TExEditBtn*(TComponent* box)>;
 
 enum class TAltButtonPosition { apLeft, apRight };
 
@@ -80,6 +85,10 @@ public:
     void Loaded() override;
 
 protected:
+    // For a box whose main button is of a class of its own (derived from
+    // TExEditBtn): `makeMainButton` creates it during construction.
+    TCustomExButtonEdit(TComponent* owner, const TEditButtonFactory& makeMainButton);
+
     // Run by a click of the button or its shortcut; raise the events.
     virtual void ButtonClick();
     virtual void AltButtonClick();

@@ -1,8 +1,8 @@
 // TCustomExEdit.
 #include "controls/ExEdit.h"
 
-#include "controls/ExTheme.h"
 #include "controls/UnicodeClipboard.h"
+#include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
@@ -15,101 +15,6 @@
 namespace folvane {
 
 namespace {
-
-// Parts and states of the "EDIT" theme class.
-constexpr int kThemeEditText = 1;
-constexpr int kThemeEditNormal = 1, kThemeEditDisabled = 4, kThemeEditFocused = 5, kThemeEditReadOnly = 6;
-
-// The window's whole device context (frame included) for one scope.
-class WindowFrameDC {
-public:
-    explicit WindowFrameDC(HWND window)
-        : window_(window)
-        , dc_(GetWindowDC(window))
-    {
-    }
-    ~WindowFrameDC()
-    {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    WindowFrameDC(const WindowFrameDC&) = delete;
-    WindowFrameDC& operator=(const WindowFrameDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
-
-UINT SideFlags(TEditBorderSides sides)
-{
-    UINT flags = 0;
-    if (sides & ebsLeft)
-        flags |= BF_LEFT;
-    if (sides & ebsTop)
-        flags |= BF_TOP;
-    if (sides & ebsRight)
-        flags |= BF_RIGHT;
-    if (sides & ebsBottom)
-        flags |= BF_BOTTOM;
-    return flags;
-}
-
-// The 1-pixel line on the sides that exist.
-void LineFrame(HDC dc, RECT r, TEditBorderSides sides, TColor color)
-{
-    TOwnedBrush brush(CreateSolidBrush(ColorToRGB(color)));
-    const RECT lines[] = { { r.left, r.top, r.left + 1, r.bottom }, { r.left, r.top, r.right, r.top + 1 },
-        { r.right - 1, r.top, r.right, r.bottom }, { r.left, r.bottom - 1, r.right, r.bottom } };
-    const TEditBorderSides order[] = { ebsLeft, ebsTop, ebsRight, ebsBottom };
-    for (int i = 0; i < 4; ++i)
-        if (sides & order[i])
-            FillRect(dc, &lines[i], brush.Get());
-}
-
-// DrawEdge arguments of the flat frame styles drawn as edges.
-bool FlatEdge(TFlatBorderType type, UINT& edge, UINT& extra)
-{
-    extra = 0;
-    switch (type) {
-    case TFlatBorderType::fbtFlat:
-        edge = EDGE_SUNKEN;
-        extra = BF_FLAT;
-        return true;
-    case TFlatBorderType::fbtSunken:
-        edge = EDGE_SUNKEN;
-        return true;
-    case TFlatBorderType::fbtSunkenInner:
-        edge = BDR_SUNKENINNER;
-        return true;
-    case TFlatBorderType::fbtSunkenOuter:
-        edge = BDR_SUNKENOUTER;
-        return true;
-    case TFlatBorderType::fbtRaised:
-        edge = EDGE_RAISED;
-        return true;
-    case TFlatBorderType::fbtRaisedInner:
-        edge = BDR_RAISEDINNER;
-        return true;
-    case TFlatBorderType::fbtRaisedOuter:
-        edge = BDR_RAISEDOUTER;
-        return true;
-    case TFlatBorderType::fbtBump:
-    case TFlatBorderType::fbtBigBump:
-        edge = EDGE_BUMP;
-        return true;
-    case TFlatBorderType::fbtEtched:
-        edge = EDGE_ETCHED;
-        return true;
-    case TFlatBorderType::fbtFramed:
-        edge = BDR_SUNKENOUTER;
-        extra = BF_MONO;
-        return true;
-    default:
-        return false;
-    }
-}
 
 // A solid colour blended over `rect` with `alpha` (0..255).
 void BlendRect(HDC dc, const RECT& rect, TColor color, int alpha)
@@ -166,7 +71,7 @@ void TCustomExEdit::SetText(const std::wstring& value)
     modified_ = false;
     scroll_ = 0;
     CaretMoved();
-    if (!notifyUserChangeOnly_)
+    if (!notifyUserChangeOnly_ && !IsLoading())
         Change();
 }
 
@@ -471,9 +376,36 @@ void TCustomExEdit::CreateParams(TCreateParams& params)
     params.WinClassName = "TCustomExEdit";
 }
 
+// The toolkit's windows are ANSI windows, which receive typed characters in
+// the ANSI code page. Routed through this Unicode procedure first, the box
+// receives them as UTF-16: ASCII goes on to the toolkit's key handling
+// unchanged, anything else is inserted here.
+LRESULT CALLBACK TCustomExEdit::UnicodeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = dynamic_cast<TCustomExEdit*>(TWinControl::FromHandle(window));
+    const WNDPROC next = self ? self->ansiProc_ : &TWinControl::StandardWndProc;
+    if (self && message == WM_CHAR && wParam >= 0x80 && wParam <= 0xFFFF) {
+        try {
+            self->TypeCharacter(static_cast<wchar_t>(wParam));
+        } catch (...) {
+            Application().HandleException(std::current_exception());
+        }
+        return 0;
+    }
+    return CallWindowProcW(next, window, message, wParam, lParam);
+}
+
+void TCustomExEdit::TypeCharacter(wchar_t ch)
+{
+    if (model_.Insert(std::wstring(1, ch), true))
+        UserChanged();
+}
+
 void TCustomExEdit::HandleCreated()
 {
     TExThemedControl::HandleCreated();
+    ansiProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(ExistingHandle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TCustomExEdit::UnicodeProc)));
     // The frame's widths apply from the start.
     SetWindowPos(ExistingHandle(), nullptr, 0, 0, 0, 0,
         SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -494,14 +426,9 @@ LRESULT TCustomExEdit::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         r->bottom = std::max(r->top, r->bottom - in.bottom);
         return 0;
     }
-    case WM_NCPAINT: {
-        WindowFrameDC dc(ExistingHandle());
-        RECT window;
-        GetWindowRect(ExistingHandle(), &window);
-        OffsetRect(&window, -window.left, -window.top);
-        PaintFrame(dc.Get(), window);
+    case WM_NCPAINT:
+        PaintEditFrame(ExistingHandle(), FrameLook());
         return 0;
-    }
     default:
         return TExThemedControl::WndProc(message, wParam, lParam);
     }
@@ -709,8 +636,8 @@ void TCustomExEdit::KeyPress(char& key)
     // Control characters (Enter, Backspace, Ctrl+letters) are keys, not text.
     if (ch >= 0x20 && ch != 0x7F) {
         const std::wstring typed = AnsiToWide(std::string_view(&key, 1));
-        if (model_.Insert(typed, true))
-            UserChanged();
+        if (typed.size() == 1)
+            TypeCharacter(typed[0]);
     }
     key = 0;
 }
@@ -840,60 +767,20 @@ bool TCustomExEdit::ContextPopup(int screenX, int screenY)
 // Painting
 // ---------------------------------------------------------------------------
 
-void TCustomExEdit::PaintFrame(HDC dc, const RECT& window)
+EditFrameLook TCustomExEdit::FrameLook() const
 {
-    const EditFrame frame = Frame();
-    const EditInsets in = NonClientInsets(frame);
-    if (in == EditInsets {})
-        return;
-    RECT client { window.left + in.left, window.top + in.top, window.right - in.right, window.bottom - in.bottom };
-    const int saved = SaveDC(dc);
-    ExcludeClipRect(dc, client.left, client.top, client.right, client.bottom);
-    if (frame.flat) {
-        PaintFlatFrame(dc, window);
-        RestoreDC(dc, saved);
-        return;
-    }
-    if (ThemedDrawing()) {
-        const int state = !EnabledInParents() ? kThemeEditDisabled
-            : Focused()                       ? kThemeEditFocused
-            : ReadOnly()                      ? kThemeEditReadOnly
-                                              : kThemeEditNormal;
-        if (DrawThemePart(ExistingHandle(), dc, L"EDIT", kThemeEditText, state, window)) {
-            RestoreDC(dc, saved);
-            return;
-        }
-    }
-    RECT r = window;
-    DrawEdge(dc, &r, EDGE_SUNKEN, SideFlags(frame.sides));
-    RestoreDC(dc, saved);
-}
-
-void TCustomExEdit::PaintFlatFrame(HDC dc, const RECT& window)
-{
+    EditFrameLook look;
+    look.frame = Frame();
     const bool active = Focused() || hot_;
-    const TFlatBorderType type = active ? activeBorder_ : inactiveBorder_;
-    TOwnedBrush face(CreateSolidBrush(ColorToRGB(Color())));
-    FillRect(dc, &window, face.Get());
-    RECT r = window;
-    UINT edge = 0, extra = 0;
-    if (FlatEdge(type, edge, extra)) {
-        DrawEdge(dc, &r, edge, SideFlags(frame_.sides) | extra);
-        return;
-    }
-    switch (type) {
-    case TFlatBorderType::fbtLine:
-        LineFrame(dc, r, frame_.sides, clBtnShadow);
-        break;
-    case TFlatBorderType::fbtLineBorder:
-        LineFrame(dc, r, frame_.sides, clWindowFrame);
-        break;
-    case TFlatBorderType::fbtColorLineBorder:
-        LineFrame(dc, r, frame_.sides, active ? lineActive_ : lineInactive_);
-        break;
-    default:
-        break;
-    }
+    look.flatType = active ? activeBorder_ : inactiveBorder_;
+    look.lineColor = active ? lineActive_ : lineInactive_;
+    look.face = Color();
+    look.themed = ThemedDrawing();
+    look.themeState = !EnabledInParents() ? TEditThemeState::disabled
+        : Focused()                       ? TEditThemeState::focused
+        : ReadOnly()                      ? TEditThemeState::readOnly
+                                          : TEditThemeState::normal;
+    return look;
 }
 
 // Characters [from, to) of the shown line at the measured advances, so that
@@ -916,7 +803,7 @@ void TCustomExEdit::Paint(TCanvas& canvas)
     const EditFrame frame = Frame();
     if (ClientInset(frame) > 0) {
         canvas.Refresh();
-        LineFrame(canvas.Handle(), ClientRect(), frame.sides, clWindowFrame);
+        PaintLineFrame(canvas.Handle(), ClientRect(), frame.sides, clWindowFrame);
     }
     PaintTextArea(canvas, TextArea());
 }

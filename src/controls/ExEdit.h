@@ -16,28 +16,11 @@
 #include "controls/EditGeometry.h"
 #include "controls/EditModel.h"
 #include "controls/ExButtonControl.h"
+#include "controls/ExEditFrame.h"
 
 #include <string>
 
 namespace folvane {
-
-enum class TFlatBorderType {
-    fbtFlat,
-    fbtSunken,
-    fbtSunkenInner,
-    fbtSunkenOuter,
-    fbtRaised,
-    fbtRaisedInner,
-    fbtRaisedOuter,
-    fbtBump,
-    fbtBigBump,
-    fbtEtched,
-    fbtFramed,
-    fbtLine,
-    fbtLineBorder,
-    fbtNone,
-    fbtColorLineBorder
-};
 
 // Identifiers of the context menu's commands (the platform edit's own).
 enum TEditMenuCommand : UINT {
@@ -198,10 +181,11 @@ private:
     void PlaceCaret();
     void FrameChanged(bool recreate);
     static void DrawRun(TCanvas& canvas, int x, int baseline, const Line& line, std::size_t from, std::size_t to);
-    void PaintFrame(HDC dc, const RECT& window);
-    void PaintFlatFrame(HDC dc, const RECT& window);
+    EditFrameLook FrameLook() const;
     void RunMenuCommand(UINT command);
     template <typename T> void Store(T& field, T value);
+    void TypeCharacter(wchar_t ch);
+    static LRESULT CALLBACK UnicodeProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     EditModel model_;
     EditFrame frame_;
@@ -227,6 +211,7 @@ private:
     TColor hideSelectText_ = clBtnShadow;
     int alphaLevel_ = 255;
 
+    WNDPROC ansiProc_ = nullptr;
     int scroll_ = 0;
     bool selecting_ = false;
     bool hasCaret_ = false;

@@ -235,6 +235,10 @@ TEST_F(ControlsExEdit, KeysClipboardAndUndo)
     Type(edit->Handle(), "C:\\FSX\r");
     EXPECT_EQ(edit->Text(), L"C:\\FSX"); // Enter is not text
     EXPECT_EQ(changes, 6);
+    // Characters outside the code page arrive whole.
+    SendMessageW(edit->Handle(), WM_CHAR, 0x263A, 0);
+    EXPECT_EQ(edit->Text(), L"C:\\FSX\x263A");
+    Key(edit->Handle(), VK_BACK);
     EXPECT_TRUE(edit->Modified());
     {
         HeldKeys ctrlShift { VK_CONTROL, VK_SHIFT };
@@ -335,6 +339,31 @@ TEST_F(ControlsExEdit, ShortcutClicksVisibleEnabledButtonOnly)
     Key(edit->Handle(), VK_F4);
     Key(edit->Handle(), 0);
     EXPECT_EQ(altClicks, 1);
+}
+
+class DropButton : public TExEditBtn {
+public:
+    using TExEditBtn::TExEditBtn;
+    const char* ClassName() const override { return "DropButton"; }
+};
+
+class DropEdit : public TCustomExButtonEdit {
+public:
+    explicit DropEdit(TComponent* owner)
+        : TCustomExButtonEdit(owner, [](TComponent* box) { return new DropButton(box); })
+    {
+    }
+};
+
+TEST_F(ControlsExEdit, SubclassSuppliesItsMainButton)
+{
+    DropEdit drop(form);
+    drop.SetParent(form);
+    drop.SetBounds(8, 40, 100, 21);
+    drop.HandleNeeded();
+    EXPECT_STREQ(drop.Button()->ClassName(), "DropButton");
+    EXPECT_EQ(drop.Button()->Parent(), &drop);
+    EXPECT_EQ(drop.Button()->Left(), drop.ClientWidth() - 15);
 }
 
 } // namespace

@@ -293,6 +293,25 @@ TEST_F(ControlsExFolderNameEdit, DriveRootKeepsItsBackslashAndUnknownTextOpensAt
     EXPECT_EQ(placed.left, std::max(0, (screenWidth - width) / 2));
 }
 
+TEST_F(ControlsExFolderNameEdit, ItemWithoutPathGivesEmptyText)
+{
+    edit->SetText(kPick);
+    PIDLIST_ABSOLUTE computer = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)));
+    {
+        DialogScript script([&](HWND dialog) {
+            SendMessageW(dialog, BFFM_SETSELECTIONW, FALSE, reinterpret_cast<LPARAM>(computer));
+            PumpMessages();
+            Press(dialog, IDOK);
+        });
+        EXPECT_TRUE(edit->Browse());
+    }
+    CoTaskMemFree(computer);
+    EXPECT_EQ(edit->Text(), L"");
+    EXPECT_TRUE(edit->Dialog()->HasCurrentItem());
+    EXPECT_EQ(accepted, 1);
+}
+
 TEST_F(ControlsExFolderNameEdit, DisabledOrReadOnlyBoxRefusesTheUser)
 {
     edit->SetText(L"C:\\FSX");
