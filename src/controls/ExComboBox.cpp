@@ -45,6 +45,17 @@ wchar_t TranslateKey(std::uint16_t key)
 } // namespace
 
 // ---------------------------------------------------------------------------
+// TExComboButton
+// ---------------------------------------------------------------------------
+
+TExComboButton::TExComboButton(TComponent* owner)
+    : TExEditBtn(owner)
+{
+    // Down while the list is open; the combo sets and clears it.
+    SetIsSwitch(true);
+}
+
+// ---------------------------------------------------------------------------
 // TExComboListBox
 // ---------------------------------------------------------------------------
 
@@ -286,15 +297,13 @@ LRESULT TExComboPopup::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 // ---------------------------------------------------------------------------
 
 TCustomExComboBox::TCustomExComboBox(TComponent* owner)
-    : TCustomExButtonEdit(owner)
+    : TCustomExButtonEdit(owner, [](TComponent* box) { return new TExComboButton(box); })
     , search_(SystemUpper)
 {
-    // Down while the list is open; the combo sets and clears it.
-    button_ = Button();
-    button_->SetIsSwitch(true);
-    popup_ = new TExComboPopup(*this);
-    list_ = new TExComboListBox(*this, popup_);
-    list_->SetParent(popup_);
+    button_ = static_cast<TExComboButton*>(Button());
+    // The list goes onto the pop-up when that is first needed: a form made
+    // now, before the combo's own form is up, could become the main form.
+    list_ = new TExComboListBox(*this, this);
     SetButtonArrowColor(clBtnText);
 }
 
@@ -303,6 +312,15 @@ TCustomExComboBox::~TCustomExComboBox()
     // The timeout thread must not post to a window that goes next.
     timeout_.Stop();
     DestroyComponents();
+}
+
+TExComboPopup& TCustomExComboBox::Popup()
+{
+    if (!popup_) {
+        popup_ = new TExComboPopup(*this);
+        list_->SetParent(popup_);
+    }
+    return *popup_;
 }
 
 void TCustomExComboBox::SetItems(std::vector<std::wstring> items)
@@ -480,7 +498,7 @@ void TCustomExComboBox::DropDown()
     const PixelRect at = DropDownRect(in);
 
     list_->SetItemIndex(itemIndex_);
-    popup_->ShowAt(RECT { at.left, at.top, at.right, at.bottom });
+    Popup().ShowAt(RECT { at.left, at.top, at.right, at.bottom });
     list_->SetItemIndex(itemIndex_); // the window may have been made just now
     button_->SetDown(true);
 }
@@ -492,7 +510,7 @@ void TCustomExComboBox::CloseUp(bool accept)
     const int chosen = list_->ItemIndex();
     dropped_ = false;
     button_->SetDown(false);
-    popup_->HidePopup();
+    Popup().HidePopup();
     if (accept)
         UserSelect(chosen);
 }

@@ -1,5 +1,4 @@
-// TCustomExComboBox: a button edit whose main button drops down a list. The
-// main button works as a switch that stays down while the list is open.
+// TCustomExComboBox: a button edit whose main button drops down a list.
 //
 // The list lives in a borderless, topmost pop-up form that the combo owns
 // and shows without activating it, so the combo keeps the focus and takes
@@ -31,6 +30,13 @@ namespace folvane {
 class TCustomExComboBox;
 
 enum class TExComboStyle { csDropDown, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
+
+// The drop-down button: a switch that stays down while the list is open.
+class TExComboButton : public TExEditBtn {
+public:
+    explicit TExComboButton(TComponent* owner = nullptr);
+    const char* ClassName() const override { return "TExComboButton"; }
+};
 
 class TExComboListBox : public TWinControl {
 public:
@@ -136,7 +142,8 @@ public:
     void DropDown();
     void CloseUp(bool accept);
     TExComboListBox& ListBox() { return *list_; }
-    TExComboPopup& Popup() { return *popup_; }
+    // Made on first use.
+    TExComboPopup& Popup();
     // The typed search text (empty after the pause).
     const std::wstring& SearchText() const { return search_.Typed(); }
 
@@ -180,7 +187,7 @@ private:
     void Search(wchar_t ch);
     void ApplyItemText();
 
-    TExEditBtn* button_ = nullptr;
+    TExComboButton* button_ = nullptr;
     TExComboPopup* popup_ = nullptr;
     TExComboListBox* list_ = nullptr;
     int itemIndex_ = -1;

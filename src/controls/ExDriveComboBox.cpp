@@ -161,6 +161,8 @@ void TExDriveComboBox::UpdateItemHeight()
 void TExDriveComboBox::DrawItem(TCanvas& canvas, int index, const RECT& rect, bool selected)
 {
     FillItem(canvas, rect, selected);
+    if (index < 0 || index >= static_cast<int>(Items().size()))
+        return;
     const std::wstring& item = Items()[static_cast<std::size_t>(index)];
     const int height = rect.bottom - rect.top;
     const DriveIconChoice choice = ChooseDriveIcon(height, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CXICON));

@@ -39,7 +39,6 @@ public:
     bool Ended(unsigned run);
     // A run has been started and its end not yet handled.
     bool Running() const { return current_ != nullptr; }
-    unsigned CurrentRun() const { return current_ ? runs_ : 0; }
     // Detaches a running thread and tells it to end without a notice.
     void Stop();
 

@@ -299,7 +299,7 @@ TEST_F(ControlsExComboBox, TypedTextSearchesAndIsForgottenAfterAPause)
     EXPECT_EQ(combo->SearchText(), L"");
     Press({ 'C' });
     EXPECT_EQ(combo->SearchText(), L"c");
-    Pump(1100); // more than two timeout steps
+    Pump(1500); // more than two timeout steps
     EXPECT_EQ(combo->SearchText(), L"");
     Press({ 'A' });
     EXPECT_EQ(combo->ItemIndex(), 0);
@@ -340,6 +340,7 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
     EXPECT_LE(firstInk, 21);
 
     // The arrow glyph: the triangle in the button-text colour on white.
+    EXPECT_STREQ(combo->Button()->ClassName(), "TExComboButton");
     TBitmap& glyph = combo->Button()->Glyph();
     ASSERT_EQ(glyph.Width(), 9);
     EXPECT_EQ(glyph.Pixel(0, 4), clWhite);
