@@ -22,13 +22,7 @@ TCustomExLabel::TCustomExLabel(TComponent* owner)
 
 void TCustomExLabel::SetCaption(const std::wstring& value)
 {
-    if (value == caption_)
-        return;
-    caption_ = value;
-    if (IsLoading())
-        return;
-    AdjustBounds();
-    Invalidate();
+    Store(caption_, value, true);
 }
 
 void TCustomExLabel::SetHint(const std::wstring& value)
@@ -39,27 +33,17 @@ void TCustomExLabel::SetHint(const std::wstring& value)
 
 void TCustomExLabel::SetBorderWidth(int value)
 {
-    if (value == borderWidth_)
-        return;
-    borderWidth_ = value;
-    AdjustBounds();
-    Invalidate();
+    Store(borderWidth_, value, true);
 }
 
 void TCustomExLabel::SetEndEllipsis(bool value)
 {
-    if (value == endEllipsis_)
-        return;
-    endEllipsis_ = value;
-    Invalidate();
+    Store(endEllipsis_, value);
 }
 
 void TCustomExLabel::SetUseXPThemes(bool value)
 {
-    if (value == useXPThemes_)
-        return;
-    useXPThemes_ = value;
-    Invalidate();
+    Store(useXPThemes_, value);
 }
 
 unsigned TCustomExLabel::PaintFlags() const

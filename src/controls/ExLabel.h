@@ -40,6 +40,19 @@ public:
     unsigned PaintFlags() const;
 
 protected:
+    // Stores a changed property, re-measures when it affects the size, and repaints.
+    template <typename T> void Store(T& field, T value, bool remeasure = false)
+    {
+        if (field == value)
+            return;
+        field = value;
+        if (IsLoading())
+            return;
+        if (remeasure)
+            AdjustBounds();
+        Invalidate();
+    }
+
     void Paint(TCanvas& canvas) override;
     void AdjustBounds() override;
     // Draws the caption in r; the default draws it in the font colour, engraved when disabled.
@@ -95,14 +108,6 @@ protected:
     void DrawCaption(TCanvas& canvas, const RECT& r, unsigned flags) override;
 
 private:
-    template <typename T> void Store(T& field, T value)
-    {
-        if (field == value)
-            return;
-        field = value;
-        Invalidate();
-    }
-
     TExLabelStyle style_ = TExLabelStyle::ltsNormal;
     TColor lightColor_ = clBtnHighlight;
     TColor darkColor_ = clBtnShadow;

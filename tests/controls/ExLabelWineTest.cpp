@@ -111,6 +111,11 @@ TEST_F(ControlsExLabel, AutoSizeAndClicks)
     label->SetBounds(135, 75, 155, 39);
     label->SetCaption(L"Folvane - Version 1.2\r\n2007 Skelvor\r\nWritten by the author");
     EXPECT_EQ(label->Height(), 39);
+    // A line longer than the width breaks at a word boundary.
+    label->SetBounds(135, 75, 155, 13);
+    label->SetCaption(L"A line of the message that is longer than the label");
+    EXPECT_EQ(label->Height(), 26);
+    EXPECT_LE(label->Width(), 155);
     label->SetWordWrap(false);
 
     // A lone accelerator mark measures as a blank; the border counts on both sides.

@@ -211,7 +211,17 @@ TEST_F(LabelsBvLabel, AcceleratorFocusesItsControlAndDisabledTextIsGrey)
     delete edit; // the label lets go of its focus control
     EXPECT_EQ(label->FocusControl(), nullptr);
 
+    int entered = 0, exited = 0;
+    label->OnMouseEnter = [&](TComponent*) { ++entered; };
+    label->OnMouseExit = [&](TComponent*) { ++exited; };
+    label->DispatchMouseEnter();
+    label->DispatchMouseLeave();
     static_cast<TControl*>(label)->SetEnabled(false);
+    label->DispatchMouseEnter(); // a disabled label raises neither
+    label->DispatchMouseLeave();
+    EXPECT_EQ(entered, 1);
+    EXPECT_EQ(exited, 1);
+
     TBitmap picture;
     Snapshot(*label, picture);
     EXPECT_EQ(InkOf(picture, clBlack).right, 0);
