@@ -175,10 +175,11 @@ TExCheckBox* ImageCheckBox(TForm& owner, TWinControl* page, const char* name, RE
     return box;
 }
 
-TExImageList* StreamedImageList(TForm& owner, const char* name, const char* stream)
+TExImageList* StreamedImageList(TForm& owner, const char* name, const char* stream, int width, int height)
 {
     auto* list = new TExImageList(&owner);
     list->SetName(name);
+    list->SetSize(width, height);
     list->ReadBitmap(ResourceData(stream));
     return list;
 }
@@ -396,13 +397,13 @@ void TfrmMain::BuildLayout()
         form, page, "cbCurrentUser", { 336, 106, 122, 22 }, L"Add to Current User", kCurrentUserHint, 3);
 
     // ---- Components without a place on screen ----
-    imgListMin = StreamedImageList(form, "imgListMin", "IMGLIST_MIN");
-    imgListMinHot = StreamedImageList(form, "imgListMinHot", "IMGLIST_MINHOT");
-    imgListMinDown = StreamedImageList(form, "imgListMinDown", "IMGLIST_MINDOWN");
-    imgListClose = StreamedImageList(form, "imgListClose", "IMGLIST_CLOSE");
-    imgListCloseHot = StreamedImageList(form, "imgListCloseHot", "IMGLIST_CLOSEHOT");
-    imgListCloseDown = StreamedImageList(form, "imgListCloseDown", "IMGLIST_CLOSEDOWN");
-    imgListCheckBoxes = StreamedImageList(form, "imgListCheckBoxes", "IMGLIST_CHECKBOXES");
+    imgListMin = StreamedImageList(form, "imgListMin", "IMGLIST_MIN", 30, 22);
+    imgListMinHot = StreamedImageList(form, "imgListMinHot", "IMGLIST_MINHOT", 30, 22);
+    imgListMinDown = StreamedImageList(form, "imgListMinDown", "IMGLIST_MINDOWN", 30, 22);
+    imgListClose = StreamedImageList(form, "imgListClose", "IMGLIST_CLOSE", 30, 22);
+    imgListCloseHot = StreamedImageList(form, "imgListCloseHot", "IMGLIST_CLOSEHOT", 30, 22);
+    imgListCloseDown = StreamedImageList(form, "imgListCloseDown", "IMGLIST_CLOSEDOWN", 30, 22);
+    imgListCheckBoxes = StreamedImageList(form, "imgListCheckBoxes", "IMGLIST_CHECKBOXES", 16, 18);
 
     skinTheme = new TSkinBuiltInFileTheme(this);
     skinTheme->SetName("skinTheme");
