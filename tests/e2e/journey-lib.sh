@@ -24,7 +24,8 @@ journey_start() {
 journey_cleanup() {
   # Only the program this journey started: other tests share the prefix.
   if [ -n "$JOURNEY_PID" ]; then
-    pkill -P "$JOURNEY_PID" 2>/dev/null || true
+    local child
+    for child in $(cat "/proc/$JOURNEY_PID/task/"*/children 2>/dev/null); do kill "$child" 2>/dev/null || true; done
     kill "$JOURNEY_PID" 2>/dev/null || true
   fi
   journey_clear_keys
@@ -68,7 +69,7 @@ journey_wait_exit() {
     fi
     sleep 0.1
   done
-  JOURNEY_ELAPSED=$(echo "$(date +%s.%N) - $JOURNEY_STARTED" | bc)
+  JOURNEY_ELAPSED=$(awk -v now="$(date +%s.%N)" -v start="$JOURNEY_STARTED" 'BEGIN { printf "%.2f", now - start }')
 }
 
 # journey_ends SECONDS WHAT: the program ends with exit code 0 in time.
