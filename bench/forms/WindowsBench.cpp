@@ -5,10 +5,8 @@
 #include "app/InterfaceSounds.h"
 #include "app/SimulatorLocator.h"
 #include "forms/MainWindow.h"
-#include "platform/Win32Registry.h"
-#include "platform/Win32System.h"
-#include "platform/Win32WindowDriver.h"
 #include "program/Win32Dialogs.h"
+#include "program/Win32Seams.h"
 #include "toolkit/Application.h"
 
 #include <windows.h>
@@ -64,18 +62,11 @@ int main(int argc, char** argv)
 
     const double start = Now();
     Application().Initialize();
-    Win32Registry registry;
-    Win32FileSystem files;
-    Win32Shell shell;
-    Win32Sound sound;
-    Win32Clock clock;
     Win32Dialogs dialogs;
-    Win32WindowDriver windows;
-    Win32SystemInfo system;
-    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-    SimulatorLocator locator(registry, files, system);
-    InterfaceSounds sounds(locator, files, sound);
-    auto* main = Application().CreateForm<TfrmMain>(platform, locator, sounds);
+    Win32Seams seams(dialogs);
+    SimulatorLocator locator(seams.registry, seams.files, seams.system);
+    InterfaceSounds sounds(locator, seams.files, seams.sound);
+    auto* main = Application().CreateForm<TfrmMain>(seams.platform, locator, sounds);
     main->Show();
     main->Repaint();
     const double first = Now() - start;

@@ -5,10 +5,8 @@
 #include "app/StartupCheck.h"
 #include "forms/MainWindow.h"
 #include "forms/SplashWindow.h"
-#include "platform/Win32Registry.h"
-#include "platform/Win32System.h"
-#include "platform/Win32WindowDriver.h"
 #include "program/Win32Dialogs.h"
+#include "program/Win32Seams.h"
 #include "toolkit/Application.h"
 
 #include <windows.h>
@@ -21,23 +19,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     return RunWithLastResort(dialogs, [&dialogs] {
         Application().Initialize();
 
-        Win32Registry registry;
-        Win32FileSystem files;
-        Win32Shell shell;
-        Win32Sound sound;
-        Win32Clock clock;
-        Win32WindowDriver windows;
-        Win32SystemInfo system;
-        Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-        SimulatorLocator locator(registry, files, system);
-
-        InterfaceSounds sounds(locator, files, sound);
+        Win32Seams seams(dialogs);
+        SimulatorLocator locator(seams.registry, seams.files, seams.system);
+        InterfaceSounds sounds(locator, seams.files, seams.sound);
 
         SplashWindow splash;
         ProgramWindows programWindows {
             [&splash]() -> SplashScreen& { return splash; },
-            [&] { RunInteractive(platform, locator, sounds); },
+            [&] { RunInteractive(seams.platform, locator, sounds); },
         };
-        return RunProgram(platform, locator, programWindows);
+        return RunProgram(seams.platform, locator, programWindows);
     });
 }

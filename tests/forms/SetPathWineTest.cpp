@@ -8,8 +8,7 @@
 #include "controls/ExFolderNameEdit.h"
 #include "forms/MainWindow.h"
 #include "platform/Win32Registry.h"
-#include "platform/Win32System.h"
-#include "platform/Win32WindowDriver.h"
+#include "program/Win32Seams.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
@@ -70,16 +69,12 @@ TEST(SetPath, WritesTheFolderAndReportsARefusedMachineWrite)
 
     Application().Initialize();
     RefusingRegistry registry;
-    Win32FileSystem files;
-    Win32Shell shell;
-    Win32Sound sound;
-    Win32Clock clock;
     AgreeingDialogs dialogs;
-    Win32WindowDriver windows;
-    Win32SystemInfo system;
-    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-    SimulatorLocator locator(registry, files, system);
-    InterfaceSounds sounds(locator, files, sound);
+    Win32Seams seams(dialogs);
+    Platform platform { registry, seams.files, seams.shell, seams.sound, seams.clock, dialogs, seams.windows,
+        seams.system };
+    SimulatorLocator locator(registry, seams.files, seams.system);
+    InterfaceSounds sounds(locator, seams.files, seams.sound);
     auto* main = Application().CreateForm<TfrmMain>(platform, locator, sounds);
 
     main->edNewFS9Path->SetText(std::wstring(folder.begin(), folder.end()));

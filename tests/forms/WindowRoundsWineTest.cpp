@@ -6,10 +6,8 @@
 #include "controls/ExCheckBox.h"
 #include "forms/AboutDialog.h"
 #include "forms/MainWindow.h"
-#include "platform/Win32Registry.h"
-#include "platform/Win32System.h"
-#include "platform/Win32WindowDriver.h"
 #include "program/Win32Dialogs.h"
+#include "program/Win32Seams.h"
 #include "skin/SkinPageControl.h"
 #include "support/GuiObjectCount.h"
 #include "toolkit/Application.h"
@@ -30,17 +28,11 @@ constexpr char kKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\
 constexpr int kRounds = 1000;
 
 struct Program {
-    Win32Registry registry;
-    Win32FileSystem files;
-    Win32Shell shell;
-    Win32Sound sound;
-    Win32Clock clock;
     Win32Dialogs dialogs;
-    Win32WindowDriver windows;
-    Win32SystemInfo system;
-    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-    SimulatorLocator locator { registry, files, system };
-    InterfaceSounds sounds { locator, files, sound };
+    Win32Seams seams { dialogs };
+    Platform& platform = seams.platform;
+    SimulatorLocator locator { seams.registry, seams.files, seams.system };
+    InterfaceSounds sounds { locator, seams.files, seams.sound };
 };
 
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
