@@ -1,12 +1,12 @@
-// Program entry of Folvane.exe: the platform's seams, the one locator, and the
-// start-up sequence. The splash and the main window plug into ProgramWindows;
-// until they exist the program starts and ends cleanly with exit code 0.
+// Program entry of Folvane.exe: the platform's seams, the one locator, the
+// interface sounds, and the start-up sequence over the real windows: the
+// splash of the start-up check, then the main window and the about dialog.
 #include "app/SimulatorLocator.h"
 #include "app/StartupCheck.h"
-#include "platform/Win32Registry.h"
-#include "platform/Win32System.h"
-#include "platform/Win32WindowDriver.h"
+#include "forms/MainWindow.h"
+#include "forms/SplashWindow.h"
 #include "program/Win32Dialogs.h"
+#include "program/Win32Seams.h"
 #include "toolkit/Application.h"
 
 #include <windows.h>
@@ -19,19 +19,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     return RunWithLastResort(dialogs, [&dialogs] {
         Application().Initialize();
 
-        Win32Registry registry;
-        Win32FileSystem files;
-        Win32Shell shell;
-        Win32Sound sound;
-        Win32Clock clock;
-        Win32WindowDriver windows;
-        Win32SystemInfo system;
-        Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-        SimulatorLocator locator(registry, files, system);
+        Win32Seams seams(dialogs);
+        SimulatorLocator locator(seams.registry, seams.files, seams.system);
+        InterfaceSounds sounds(locator, seams.files, seams.sound);
 
-        ProgramWindows programWindows;
-        if (!programWindows.makeSplash || !programWindows.runInteractive)
-            return 0;
-        return RunProgram(platform, locator, programWindows);
+        SplashWindow splash;
+        ProgramWindows programWindows {
+            [&splash]() -> SplashScreen& { return splash; },
+            [&] { RunInteractive(seams.platform, locator, sounds); },
+        };
+        return RunProgram(seams.platform, locator, programWindows);
     });
 }

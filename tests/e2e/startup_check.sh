@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# The start-up check as a user meets it: without "Folvane.ini" the main window
+# opens at once; with it, the splash reports the machine root or the user
+# root and the program ends by itself, or asks whether to repair a folder
+# that is not found.
+source "$FOLVANE_SOURCE_DIR/tests/e2e/journey-lib.sh"
+journey_start "$1" "$2"
+
+# No settings file: the main window on "Get Path", no splash.
+journey_run
+driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "no main window without a settings file"
+driver absent "Registry Check" 500 || fail "a splash without a settings file"
+click "$MAIN_CAPTION" $MAIN_EXIT
+journey_ends 20 "\"&Exit\""
+
+: >"$JOURNEY_WORK/Folvane.ini"
+
+# SetupPath proven: the splash for about 6 s, then the end; AppPath wrong does not matter.
+journey_value "$JOURNEY_KEY" SetupPath "$(journey_folder fsx-machine with-fsx)"
+journey_value "$JOURNEY_USER_KEY" AppPath 'C:\nowhere\'
+journey_run
+driver wait "Registry Check" 20000 >/dev/null || fail "no splash with SetupPath proven"
+driver absent "$MAIN_CAPTION" 4000 || fail "the main window opened with SetupPath proven"
+journey_ends 30 "with SetupPath proven"
+awk -v t="$JOURNEY_ELAPSED" 'BEGIN { exit !(t >= 6 && t < 20) }' || fail "ended after $JOURNEY_ELAPSED s"
+
+# SetupPath missing, AppPath proven: the same end.
+journey_clear_keys
+journey_value "$JOURNEY_USER_KEY" AppPath "$(journey_folder fsx-user with-fsx)"
+journey_run
+driver wait "Registry Check" 20000 >/dev/null || fail "no splash with AppPath proven"
+journey_ends 30 "with AppPath proven"
+awk -v t="$JOURNEY_ELAPSED" 'BEGIN { exit !(t >= 6) }' || fail "ended after $JOURNEY_ELAPSED s"
+
+# Nothing proven: the question; No ends with 0, Yes opens the main window.
+journey_clear_keys
+journey_value "$JOURNEY_KEY" SetupPath "$(journey_folder fsx-empty)"
+for answer in "&No" "&Yes"; do
+  journey_run
+  driver wait Folvane 30000 >/dev/null || fail "no question when nothing is proven"
+  says Folvane "Would you like to run the Folvane to fix the registry entry?" ||
+    fail "the question's text"
+  driver absent "Registry Check" 200 || fail "the splash still shows over the question"
+  driver press Folvane "$answer" || fail "cannot answer $answer"
+  if [ "$answer" = "&No" ]; then
+    journey_ends 20 "No"
+  else
+    driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "Yes did not open the main window"
+    click "$MAIN_CAPTION" $MAIN_CLOSE
+    journey_ends 20 "the close button"
+  fi
+done
+echo ok
