@@ -14,9 +14,12 @@ media=$(mktemp -d)
 old_link=$(readlink "$drive_link" 2>/dev/null || true)
 old_type=$("$FOLVANE_WINE64_LOADER" reg query "$drives_key" /v e: 2>/dev/null | awk '$1 == "e:" { print $3 }' || true)
 
+# The new server starts here with its output going nowhere, not with the next
+# test's program, whose output pipe it would hold open.
 restart_server() {
   wineserver -k >/dev/null 2>&1 || true
   wineserver -w >/dev/null 2>&1 || true
+  wine_env_start_server </dev/null >/dev/null 2>&1 || true
 }
 
 drive_restore() {
