@@ -125,6 +125,13 @@ wine_env_start_server() {
   "$FOLVANE_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
+# For tests that change what the server reads at start (drives, resolution).
+wine_env_restart_server() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  wine_env_start_server </dev/null >/dev/null 2>&1 || true
+}
+
 wine_env_stop() {
   local tree
   for tree in ${FOLVANE_WINE_TREES[@]+"${FOLVANE_WINE_TREES[@]}"}; do

@@ -49,25 +49,7 @@ void TCustomExLabel::SetUseXPThemes(bool value)
 unsigned TCustomExLabel::PaintFlags() const
 {
     // The toolkit has no right-to-left reading, so no reading flags are added.
-    unsigned flags = DT_EXPANDTABS;
-    if (WordWrap())
-        flags |= DT_WORDBREAK;
-    switch (Alignment()) {
-    case TAlignment::taLeftJustify:
-        flags |= DT_LEFT;
-        break;
-    case TAlignment::taRightJustify:
-        flags |= DT_RIGHT;
-        break;
-    case TAlignment::taCenter:
-        flags |= DT_CENTER;
-        break;
-    }
-    if (!ShowAccelChar())
-        flags |= DT_NOPREFIX;
-    if (endEllipsis_)
-        flags |= DT_END_ELLIPSIS;
-    return flags;
+    return DrawTextFlags() | (endEllipsis_ ? DT_END_ELLIPSIS : 0u);
 }
 
 // ---- Auto size ----

@@ -8,15 +8,13 @@ desktop='HKCU\Control Panel\Desktop'
 
 restore_resolution() {
   "$FOLVANE_WINE" reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1 || true
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
+  wine_env_restart_server
   journey_cleanup
 }
 trap restore_resolution EXIT
 
 "$FOLVANE_WINE" reg add "$desktop" /v LogPixels /t REG_DWORD /d 120 /f >/dev/null 2>&1
-wineserver -k >/dev/null 2>&1 || true
-wineserver -w >/dev/null 2>&1 || true
+wine_env_restart_server
 
 journey_run
 says "$MAIN_CAPTION" "Sorry, but it appears your screen fonts are set to: 120 DPI" || fail "no refusal naming 120"

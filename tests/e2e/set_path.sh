@@ -6,46 +6,16 @@
 source "$FOLVANE_SOURCE_DIR/tests/e2e/journey-lib.sh"
 journey_start "$1" "$2"
 
-# Drive settings live in the 64-bit registry view and are read when the
-# server starts.
-drives_key='HKLM\Software\Wine\Drives'
-drive_link="$WINEPREFIX/dosdevices/e:"
-media=$(mktemp -d)
-old_link=$(readlink "$drive_link" 2>/dev/null || true)
-old_type=$("$FOLVANE_WINE64_LOADER" reg query "$drives_key" /v e: 2>/dev/null | awk '$1 == "e:" { print $3 }' || true)
-
-# The new server starts here with its output going nowhere, not with the next
-# test's program, whose output pipe it would hold open.
-restart_server() {
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
-  wine_env_start_server </dev/null >/dev/null 2>&1 || true
-}
-
-drive_restore() {
-  rm -f "$drive_link"
-  [ -n "$old_link" ] && ln -s "$old_link" "$drive_link"
-  if [ -n "$old_type" ]; then
-    "$FOLVANE_WINE64_LOADER" reg add "$drives_key" /v e: /d "$old_type" /f >/dev/null 2>&1 || true
-  else
-    "$FOLVANE_WINE64_LOADER" reg delete "$drives_key" /v e: /f >/dev/null 2>&1 || true
-  fi
-  restart_server
-  rm -rf "$media"
-}
+source "$FOLVANE_SOURCE_DIR/tests/support/cdrom-drive.sh"
 
 finish() {
   journey_cleanup
   rm -rf "$WINEPREFIX/drive_c/fsx-journey6"
-  drive_restore
+  cdrom_drive_restore
 }
 trap finish EXIT
 
-printf 'FSX' >"$media/.windows-label"
-rm -f "$drive_link"
-ln -s "$media" "$drive_link"
-"$FOLVANE_WINE64_LOADER" reg add "$drives_key" /v e: /d cdrom /f >/dev/null
-restart_server
+cdrom_drive_add FSX
 
 folder=$(journey_folder fsx-journey6 with-fsx)
 BROWSE='Select FSX root folder...'
