@@ -447,14 +447,6 @@ void TfrmMain::BuildLayout()
     // hands on to its pages; the pages keep their own.
     tabAnalyze->SetColor(kPageColor);
     tabSet->SetColor(kPageColor);
-    // The shaped face creates the window while the other controls still
-    // load, and the button edits place their buttons only once loaded with a
-    // window: place them now.
-    for (TCustomExButtonEdit* edit :
-        { static_cast<TCustomExButtonEdit*>(cbDrive), static_cast<TCustomExButtonEdit*>(edNewFS9Path) }) {
-        edit->SetButtonVisible(false);
-        edit->SetButtonVisible(true);
-    }
 }
 
 } // namespace folvane

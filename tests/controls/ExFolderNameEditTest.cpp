@@ -216,6 +216,21 @@ TEST_F(ControlsExFolderNameEdit, DefaultsOfTheFolderEdit)
     EXPECT_EQ(loaded->Button()->Left(), 413);
     EXPECT_EQ(loaded->Button()->Width(), 20);
     delete loaded;
+
+    // The same when its window is made while it still loads.
+    {
+        TLoadingScope scope;
+        loaded = new TExFolderNameEdit(form);
+        loaded->SetParent(form);
+        loaded->SetAutoSize(false);
+        loaded->SetBounds(8, 30, 437, 21);
+        loaded->SetButtonWidth(20);
+        loaded->HandleNeeded();
+    }
+    EXPECT_EQ(loaded->Button()->Left(), 413);
+    EXPECT_EQ(loaded->Button()->Width(), 20);
+    EXPECT_EQ(loaded->Button()->Height(), 17);
+    delete loaded;
 }
 
 TEST_F(ControlsExFolderNameEdit, FirstBrowseEmptySecondOpensOnTheChoice)
