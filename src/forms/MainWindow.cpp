@@ -45,10 +45,7 @@ TfrmMain::TfrmMain(TComponent* owner, Platform& platform, SimulatorLocator& loca
     };
     OnCreate = on(&MainWindowCommands::FormCreate, c);
     OnShow = [this](TComponent*) { FormShow(); };
-    skinPageControl->OnChange = [this](TComponent*) {
-        RaiseActivePage();
-        commands_.skinPageControlChange();
-    };
+    skinPageControl->OnChange = on(&MainWindowCommands::skinPageControlChange, c);
     btnGetRegPath->OnClick = on(&MainWindowCommands::btnGetRegPathClick, c);
     btnSearchRegEdit->OnClick = on(&MainWindowCommands::btnSearchRegEditClick, c);
     menLookInLocMach->OnClick = on(&MainWindowCommands::menLookInLocMachClick, c);
@@ -72,18 +69,8 @@ TfrmMain::TfrmMain(TComponent* owner, Platform& platform, SimulatorLocator& loca
     AboutLabel->OnClick = on(&MainWindowCommands::imgAboutClick, c);
 }
 
-void TfrmMain::RaiseActivePage()
-{
-    // The page control brings its active page to the front of its control
-    // list only; the pages' windows keep the order they were created in.
-    TSkinTabSheet* page = skinPageControl->ActivePage();
-    if (HWND window = page ? page->ExistingHandle() : nullptr)
-        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 void TfrmMain::FormShow()
 {
-    RaiseActivePage();
     // Opaque, the labels cover the frames' borders like group-box captions.
     for (TLabel* label : { Label1, Label3, Label2, Label4, Label5, Label6, Label7 })
         label->SetTransparent(false);

@@ -108,7 +108,6 @@ private:
     // The stored layout; MainWindowLayout.cpp.
     void BuildLayout();
     void FormShow();
-    void RaiseActivePage();
 
     // ---- MainWindowView ----
     std::u16string FolderText() const override;

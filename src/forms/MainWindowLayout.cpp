@@ -297,9 +297,8 @@ void TfrmMain::BuildLayout()
     // ---- Page "Get Path" ----
     tabAnalyze = new TSkinTabSheet(this);
     tabAnalyze->SetName("tabAnalyze");
-    // The caption first: a page's tab takes it when the page joins.
-    tabAnalyze->SetCaption("Get Path");
     tabAnalyze->SetPageControl(skinPageControl);
+    tabAnalyze->SetCaption("Get Path");
     tabAnalyze->SetBounds(3, 26, 523, 237);
     tabAnalyze->SetColor(kPageColor);
     StoreFont(*tabAnalyze);
@@ -329,8 +328,8 @@ void TfrmMain::BuildLayout()
     // ---- Page "Set Path" ----
     tabSet = new TSkinTabSheet(this);
     tabSet->SetName("tabSet");
-    tabSet->SetCaption("Set Path");
     tabSet->SetPageControl(skinPageControl);
+    tabSet->SetCaption("Set Path");
     tabSet->SetBounds(3, 26, 523, 237);
     tabSet->SetColor(kPageColor);
     tabSet->SetEnabled(false);
@@ -448,14 +447,6 @@ void TfrmMain::BuildLayout()
     // hands on to its pages; the pages keep their own.
     tabAnalyze->SetColor(kPageColor);
     tabSet->SetColor(kPageColor);
-    // The shaped face creates the window while the other controls still
-    // load, and the button edits place their buttons only once loaded with a
-    // window: place them now.
-    for (TCustomExButtonEdit* edit :
-        { static_cast<TCustomExButtonEdit*>(cbDrive), static_cast<TCustomExButtonEdit*>(edNewFS9Path) }) {
-        edit->SetButtonVisible(false);
-        edit->SetButtonVisible(true);
-    }
 }
 
 } // namespace folvane

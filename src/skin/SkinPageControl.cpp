@@ -99,6 +99,14 @@ void TSkinTabSheet::TextChanged()
         pageControl_->RebuildTabs();
 }
 
+// A caption given while loading has not reached the tab yet.
+void TSkinTabSheet::Loaded()
+{
+    TCustomControl::Loaded();
+    if (pageControl_)
+        pageControl_->RebuildTabs();
+}
+
 // ---------------------------------------------------------------------------
 // TSkinPageControl: pages
 // ---------------------------------------------------------------------------

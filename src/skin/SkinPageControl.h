@@ -42,6 +42,7 @@ public:
 protected:
     void TextChanged() override;
     void HandleCreated() override;
+    void Loaded() override;
 
 private:
     friend class TSkinPageControl;

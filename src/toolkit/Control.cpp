@@ -323,6 +323,7 @@ void TControl::BringToFront()
     auto& list = parent_->controls_;
     list.erase(std::find(list.begin(), list.end(), this));
     list.push_back(this);
+    RestackWindow(HWND_TOP);
     Invalidate();
 }
 
@@ -333,7 +334,17 @@ void TControl::SendToBack()
     auto& list = parent_->controls_;
     list.erase(std::find(list.begin(), list.end(), this));
     list.insert(list.begin(), this);
+    RestackWindow(HWND_BOTTOM);
     Invalidate();
+}
+
+void TControl::RestackWindow(HWND place)
+{
+    // A windowed child's window covers its siblings by the system's z-order,
+    // not by the control list: move it along.
+    auto* windowed = dynamic_cast<TWinControl*>(this);
+    if (HWND window = windowed ? windowed->ExistingHandle() : nullptr)
+        SetWindowPos(window, place, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 TForm* TControl::ParentForm() const

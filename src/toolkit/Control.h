@@ -212,6 +212,7 @@ protected:
     void InvalidateRectOnParent(const RECT& rect);
 
 private:
+    void RestackWindow(HWND place);
     friend class TWinControl;
 
     TWinControl* parent_ = nullptr;

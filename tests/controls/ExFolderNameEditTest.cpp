@@ -200,22 +200,28 @@ TEST_F(ControlsExFolderNameEdit, DefaultsOfTheFolderEdit)
     EXPECT_EQ(edit->Dialog()->Owner(), edit);
     EXPECT_EQ(edit->Button()->Left(), 413);
 
-    // Built as a layout is loaded, with an emptied glyph: it comes back,
-    // and the buttons are laid out once loading ends.
-    TExFolderNameEdit* loaded = nullptr;
-    {
-        TLoadingScope scope;
-        loaded = new TExFolderNameEdit(form);
-        loaded->SetParent(form);
-        loaded->SetAutoSize(false);
-        loaded->SetBounds(8, 30, 437, 21);
-        loaded->SetButtonWidth(20);
-        loaded->SetButtonGlyph(TBitmap());
+    // Built as a layout is loaded, with an emptied glyph: it comes back, and
+    // the buttons are laid out once loading ends, also when the window was
+    // made while the box still loaded.
+    for (const bool windowWhileLoading : { false, true }) {
+        TExFolderNameEdit* loaded = nullptr;
+        {
+            TLoadingScope scope;
+            loaded = new TExFolderNameEdit(form);
+            loaded->SetParent(form);
+            loaded->SetAutoSize(false);
+            loaded->SetBounds(8, 30, 437, 21);
+            loaded->SetButtonWidth(20);
+            loaded->SetButtonGlyph(TBitmap());
+            if (windowWhileLoading)
+                loaded->HandleNeeded();
+        }
+        EXPECT_EQ(loaded->ButtonGlyph().Width(), 13);
+        EXPECT_EQ(loaded->Button()->Left(), 413) << windowWhileLoading;
+        EXPECT_EQ(loaded->Button()->Width(), 20);
+        EXPECT_EQ(loaded->Button()->Height(), 17);
+        delete loaded;
     }
-    EXPECT_EQ(loaded->ButtonGlyph().Width(), 13);
-    EXPECT_EQ(loaded->Button()->Left(), 413);
-    EXPECT_EQ(loaded->Button()->Width(), 20);
-    delete loaded;
 }
 
 TEST_F(ControlsExFolderNameEdit, FirstBrowseEmptySecondOpensOnTheChoice)

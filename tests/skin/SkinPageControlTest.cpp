@@ -64,11 +64,11 @@ protected:
     {
         auto* page = new TSkinTabSheet(form);
         page->SetName(name);
-        page->SetCaption(caption);
         page->OnShow = [this, caption](TComponent*) { events.push_back("show " + caption); };
         page->OnHide = [this, caption](TComponent*) { events.push_back("hide " + caption); };
         page->SetPageControl(pc);
-        page->SetColor(kPageColor); // stored after the page joined
+        page->SetCaption(caption); // stored after the page joined, like the colour
+        page->SetColor(kPageColor);
         return page;
     }
 

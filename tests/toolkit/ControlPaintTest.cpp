@@ -105,6 +105,19 @@ TEST_F(PaintFixture, GraphicChildrenPaintInZOrderOverTheFormFace)
     EXPECT_EQ(At(35, 35), clYellow);
 }
 
+TEST_F(PaintFixture, WindowedChildrenReorderTheirWindowsToo)
+{
+    auto* a = new Panel(&form, &form, RECT { 10, 10, 50, 50 }, clRed);
+    auto* b = new Panel(&form, &form, RECT { 30, 30, 50, 50 }, clYellow);
+    form.HandleNeeded();
+    const auto topWindow = [&] { return GetWindow(form.Handle(), GW_CHILD); };
+    a->BringToFront();
+    EXPECT_EQ(topWindow(), a->Handle());
+    a->SendToBack();
+    EXPECT_EQ(topWindow(), b->Handle());
+    EXPECT_EQ(GetWindow(a->Handle(), GW_HWNDNEXT), nullptr);
+}
+
 TEST_F(PaintFixture, GraphicChildIsClippedToItsOwnRectangle)
 {
     // Paints far beyond its bounds; only its rectangle may change.
