@@ -1,4 +1,4 @@
-// DrawNinePart over GDI.
+// DrawNinePart and TNinePartPainter over GDI.
 #include "skin/NinePartDraw.h"
 
 #include "skin/NinePart.h"
@@ -22,36 +22,64 @@ void CopyPiece(const TBitmap& image, const NinePiece& piece, TBitmap& out)
     SetStretchBltMode(out.DC(), oldMode);
 }
 
-void DrawCorner(TCanvas& canvas, const TBitmap& piece, const PixelRect& dest, bool transparent)
+bool SameImage(const BmpImage& a, const BmpImage& b)
 {
-    TImageList list;
-    list.SetSize(dest.Width(), dest.Height());
-    list.SetMasked(transparent);
-    if (transparent)
-        list.AddMasked(piece, kSkinKey);
-    else
-        list.Add(piece, nullptr);
-    list.Draw(canvas, dest.left, dest.top, 0);
+    return a.width == b.width && a.height == b.height && a.bitsPerPixel == b.bitsPerPixel && a.palette == b.palette
+        && a.pixels == b.pixels && a.indices == b.indices;
 }
 
 } // namespace
 
-void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)
+TNinePartPainter::TNinePartPainter() = default;
+TNinePartPainter::~TNinePartPainter() = default;
+
+void TNinePartPainter::Prepare(const TBitmap& image)
+{
+    pieces_.clear();
+    for (const NinePiece& p : NinePartPieces(image.Width(), image.Height(), width_, height_)) {
+        Piece piece { p.dest, nullptr, std::make_unique<TBitmap>() };
+        CopyPiece(image, p, *piece.stretched);
+        if (p.Corner()) {
+            piece.corner = std::make_unique<TImageList>();
+            piece.corner->SetSize(p.dest.Width(), p.dest.Height());
+            piece.corner->SetMasked(transparent_);
+            if (transparent_)
+                piece.corner->AddMasked(*piece.stretched, kSkinKey);
+            else
+                piece.corner->Add(*piece.stretched, nullptr);
+            piece.stretched.reset();
+        } else {
+            piece.stretched->SetTransparentColor(kSkinKey);
+            piece.stretched->SetTransparent(true);
+        }
+        pieces_.push_back(std::move(piece));
+    }
+}
+
+void TNinePartPainter::Draw(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)
 {
     if (image.Empty())
         return;
-    TBitmap piece;
-    for (const NinePiece& p : NinePartPieces(image.Width(), image.Height(), width, height)) {
-        CopyPiece(image, p, piece);
-        if (p.Corner()) {
-            DrawCorner(canvas, piece, p.dest, transparent);
-        } else {
-            piece.SetTransparentColor(kSkinKey);
-            piece.SetTransparent(true);
-            canvas.Draw(p.dest.left, p.dest.top, piece);
-            piece.SetTransparent(false);
-        }
+    BmpImage pixels = image.ToImage();
+    if (width != width_ || height != height_ || transparent != transparent_ || !SameImage(pixels, image_)) {
+        width_ = width;
+        height_ = height;
+        transparent_ = transparent;
+        image_ = std::move(pixels);
+        Prepare(image);
     }
+    for (const Piece& piece : pieces_) {
+        if (piece.corner)
+            piece.corner->Draw(canvas, piece.dest.left, piece.dest.top, 0);
+        else
+            canvas.Draw(piece.dest.left, piece.dest.top, *piece.stretched);
+    }
+}
+
+void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)
+{
+    TNinePartPainter painter;
+    painter.Draw(canvas, image, width, height, transparent);
 }
 
 } // namespace folvane

@@ -379,7 +379,7 @@ void TSkinButton::Paint(TCanvas& canvas)
 
     TBitmap face;
     FaceImage(SkinButtonFaceSlice(Enabled(), Pressed(), Hot()), face);
-    DrawNinePart(canvas, face, Width(), Height(), DrawTransparent());
+    facePainter_.Draw(canvas, face, Width(), Height(), DrawTransparent());
 
     canvas.SetFont(Font());
     SkinGlyphPlacement at;

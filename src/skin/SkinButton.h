@@ -17,6 +17,7 @@
 // The repeat timer outlives a release outside; the pointer leaving ends it.
 #pragma once
 
+#include "skin/NinePartDraw.h"
 #include "skin/SkinButtonLayout.h"
 #include "skin/SkinFileTheme.h"
 #include "toolkit/ComponentReference.h"
@@ -149,6 +150,7 @@ private:
     bool transparent_ = false;
     bool autoSize_ = false;
     TBitmap glyph_;
+    TNinePartPainter facePainter_;
     TSkinButtonLayout layout_ = TSkinButtonLayout::blGlyphLeft;
     int spacing_ = 4;
 };
