@@ -112,7 +112,17 @@ wine_env_start() {
   fi
   for tree in "${FOLVANE_WINE_TREES[@]}"; do
     wine_env_make_prefix "$tree"
+    wine_env_start_server
   done
+}
+
+# Starts the prefix's wineserver and Wine's own background processes now, with
+# their output going nowhere. Otherwise the first test program starts them,
+# they inherit its output pipe, and ctest waits for that test until the
+# wineserver ends.
+wine_env_start_server() {
+  wineserver -p
+  "$FOLVANE_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
 }
 
 wine_env_stop() {

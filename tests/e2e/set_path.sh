@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# "Set Path" as a user does it: a folder chosen through the browse dialog, the
+# CD-ROM drive E: [FSX] from the drive list, "Add to Current User", every
+# question answered; then the values read back with the prefix's own reg.
+# Adds a CD-ROM drive E: to the prefix and restarts its server, twice.
+source "$FOLVANE_SOURCE_DIR/tests/e2e/journey-lib.sh"
+journey_start "$1" "$2"
+
+# Drive settings live in the 64-bit registry view and are read when the
+# server starts.
+drives_key='HKLM\Software\Wine\Drives'
+drive_link="$WINEPREFIX/dosdevices/e:"
+media=$(mktemp -d)
+old_link=$(readlink "$drive_link" 2>/dev/null || true)
+old_type=$("$FOLVANE_WINE64_LOADER" reg query "$drives_key" /v e: 2>/dev/null | awk '$1 == "e:" { print $3 }' || true)
+
+# The new server starts here with its output going nowhere, not with the next
+# test's program, whose output pipe it would hold open.
+restart_server() {
+  wineserver -k >/dev/null 2>&1 || true
+  wineserver -w >/dev/null 2>&1 || true
+  wine_env_start_server </dev/null >/dev/null 2>&1 || true
+}
+
+drive_restore() {
+  rm -f "$drive_link"
+  [ -n "$old_link" ] && ln -s "$old_link" "$drive_link"
+  if [ -n "$old_type" ]; then
+    "$FOLVANE_WINE64_LOADER" reg add "$drives_key" /v e: /d "$old_type" /f >/dev/null 2>&1 || true
+  else
+    "$FOLVANE_WINE64_LOADER" reg delete "$drives_key" /v e: /f >/dev/null 2>&1 || true
+  fi
+  restart_server
+  rm -rf "$media"
+}
+
+finish() {
+  journey_cleanup
+  rm -rf "$WINEPREFIX/drive_c/fsx-journey6"
+  drive_restore
+}
+trap finish EXIT
+
+printf 'FSX' >"$media/.windows-label"
+rm -f "$drive_link"
+ln -s "$media" "$drive_link"
+"$FOLVANE_WINE64_LOADER" reg add "$drives_key" /v e: /d cdrom /f >/dev/null
+restart_server
+
+folder=$(journey_folder fsx-journey6 with-fsx)
+BROWSE='Select FSX root folder...'
+
+journey_run
+driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "no main window"
+click "$MAIN_CAPTION" $MAIN_TAB_SET
+click "$MAIN_CAPTION" $MAIN_FOLDER_BUTTON
+driver wait "$BROWSE" 10000 >/dev/null || fail "the browse dialog did not open"
+# Desktop > My Computer > (C:) > the folder, by the tree's keys and type-ahead.
+click "$BROWSE" 100 144
+xdotool key Right Right Right Right
+xdotool type fsx-journey6
+sleep 0.5
+driver press "$BROWSE" OK || fail "no OK in the browse dialog"
+driver gone "$BROWSE" 5000 || fail "the browse dialog stayed open"
+
+click "$MAIN_CAPTION" $MAIN_CDROM_BOX
+click "$MAIN_CAPTION" $MAIN_DRIVE_BUTTON
+click "$MAIN_CAPTION" $MAIN_DRIVE_FIRST
+click "$MAIN_CAPTION" $MAIN_CURRENT_USER
+click "$MAIN_CAPTION" $MAIN_SET_PATH
+says Confirm -F "$folder" || fail "the final question does not name $folder"
+driver press Confirm "&Yes"
+says Information "has been updated" || fail "no success report"
+driver press Information OK
+
+# value_of ROOTKEY NAME: "TYPE DATA" of a value, as reg prints it.
+value_of() {
+  "$FOLVANE_WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    awk -v name="$2" '$1 == name { type = $2; sub(/^ *[^ ]+ +[^ ]+ +/, ""); print type " " $0 }'
+}
+[ "$(value_of "$JOURNEY_KEY" SetupPath)" = "REG_SZ $folder" ] || fail "SetupPath: $(value_of "$JOURNEY_KEY" SetupPath)"
+[ "$(value_of "$JOURNEY_KEY" CDPath)" = 'REG_SZ E:\' ] || fail "CDPath: $(value_of "$JOURNEY_KEY" CDPath)"
+[ "$(value_of "$JOURNEY_USER_KEY" AppPath)" = "REG_SZ $folder" ] || fail "AppPath: $(value_of "$JOURNEY_USER_KEY" AppPath)"
+
+click "$MAIN_CAPTION" $MAIN_EXIT
+journey_ends 20 "\"&Exit\" after writing"
+echo ok
