@@ -1,10 +1,11 @@
 // TEncodedPicture; see EncodedPicture.h.
 #include "richlabel/EncodedPicture.h"
 
+#include "richlabel/FileBytes.h"
+
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/Canvas.h"
 
-#include <fstream>
 #include <iterator>
 
 namespace folvane {
@@ -22,17 +23,6 @@ void TEncodedPicture::Changed()
     }
 }
 
-void TEncodedPicture::LoadFromStream(std::istream* stream)
-{
-    if (stream == nullptr) {
-        return;
-    }
-    stream->clear();
-    stream->seekg(0);
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(*stream)), std::istreambuf_iterator<char>());
-    LoadFromBytes(bytes);
-}
-
 void TEncodedPicture::LoadFromBytes(std::span<const std::uint8_t> bytes)
 {
     data_.assign(bytes.begin(), bytes.end());
@@ -42,27 +32,18 @@ void TEncodedPicture::LoadFromBytes(std::span<const std::uint8_t> bytes)
 
 void TEncodedPicture::LoadFromFile(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    std::vector<std::uint8_t> bytes;
-    if (file) {
-        bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-    if (!file.is_open() || file.bad()) {
+    auto bytes = ReadFileBytes(path);
+    if (!bytes) {
         data_.clear();
         empty_ = true;
         return;
     }
-    data_ = std::move(bytes);
+    data_ = std::move(*bytes);
     empty_ = false;
     if (OnClear) {
         OnClear();
     }
     Changed();
-}
-
-void TEncodedPicture::SaveToStream(std::ostream& stream) const
-{
-    stream.write(reinterpret_cast<const char*>(data_.data()), static_cast<std::streamsize>(data_.size()));
 }
 
 void TEncodedPicture::ReadData(std::span<const std::uint8_t> bytes)

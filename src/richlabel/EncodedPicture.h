@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <span>
 #include <string>
@@ -34,12 +35,26 @@ public:
     void SetHeight(int) { }
     const std::vector<std::uint8_t>& Data() const { return data_; }
 
-    // The whole stream from its start; nothing happens for no stream.
-    void LoadFromStream(std::istream* stream);
+    // The whole stream from its start; nothing happens for no stream. The
+    // stream functions are inline so that a program without streams links none.
+    void LoadFromStream(std::istream* stream)
+    {
+        if (stream == nullptr) {
+            return;
+        }
+        stream->clear();
+        stream->seekg(0);
+        const std::vector<std::uint8_t> bytes(
+            (std::istreambuf_iterator<char>(*stream)), std::istreambuf_iterator<char>());
+        LoadFromBytes(bytes);
+    }
     void LoadFromBytes(std::span<const std::uint8_t> bytes);
     // A file that cannot be read leaves the picture empty; no error escapes.
     void LoadFromFile(const std::string& path);
-    void SaveToStream(std::ostream& stream) const;
+    void SaveToStream(std::ostream& stream) const
+    {
+        stream.write(reinterpret_cast<const char*>(data_.data()), static_cast<std::streamsize>(data_.size()));
+    }
     // The layout's "Data" property: the same bytes, without events.
     void ReadData(std::span<const std::uint8_t> bytes);
     // nullptr clears the picture.

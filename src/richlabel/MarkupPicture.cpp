@@ -1,11 +1,11 @@
 // TMarkupPicture; see MarkupPicture.h.
 #include "richlabel/MarkupPicture.h"
 
+#include "richlabel/FileBytes.h"
 #include "richlabel/MarkupText.h"
 #include "toolkit/graphics/Canvas.h"
 
 #include <cstring>
-#include <fstream>
 #include <iterator>
 #include <thread>
 
@@ -156,23 +156,14 @@ void TMarkupPicture::LoadFromBytes(std::span<const std::uint8_t> bytes)
     }
 }
 
-void TMarkupPicture::LoadFromStream(std::istream* stream)
-{
-    if (stream == nullptr) {
-        return;
-    }
-    const std::vector<std::uint8_t> bytes((std::istreambuf_iterator<char>(*stream)), std::istreambuf_iterator<char>());
-    LoadFromBytes(bytes);
-}
-
 void TMarkupPicture::LoadFromFile(const std::string& path)
 {
     try {
-        std::ifstream file(path, std::ios::binary);
-        if (!file) {
+        const auto bytes = ReadFileBytes(path);
+        if (!bytes) {
             throw EMarkupPictureError("Cannot open file");
         }
-        LoadFromStream(&file);
+        LoadFromBytes(*bytes);
     } catch (const std::exception&) {
         empty_ = true;
         ReleasePicture();
@@ -220,11 +211,6 @@ void TMarkupPicture::LoadFromAddress(const std::string& address)
         threadBusy_ = true;
         std::thread(PictureFetchThread, this).detach();
     }
-}
-
-void TMarkupPicture::SaveToStream(std::ostream& stream) const
-{
-    stream.write(reinterpret_cast<const char*>(data_.data()), static_cast<std::streamsize>(data_.size()));
 }
 
 void TMarkupPicture::ReadData(std::span<const std::uint8_t> bytes)

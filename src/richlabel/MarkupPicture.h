@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <iterator>
 #include <ostream>
 #include <span>
 #include <stdexcept>
@@ -54,15 +55,27 @@ public:
     void SetStretch(bool stretch) override { stretch_ = stretch; }
 
     // The whole stream from its current position; decoding errors propagate. Nothing happens
-    // for no stream.
-    void LoadFromStream(std::istream* stream);
+    // for no stream. The stream functions are inline so that a program without
+    // streams links none.
+    void LoadFromStream(std::istream* stream)
+    {
+        if (stream == nullptr) {
+            return;
+        }
+        const std::vector<std::uint8_t> bytes(
+            (std::istreambuf_iterator<char>(*stream)), std::istreambuf_iterator<char>());
+        LoadFromBytes(bytes);
+    }
     void LoadFromBytes(std::span<const std::uint8_t> bytes);
     // Any failure leaves the picture empty and is not passed on.
     void LoadFromFile(const std::string& path);
     // A resource of type RCDATA; nothing happens when the module has none of that name.
     void LoadResourcePicture(HMODULE module, const std::string& name);
     void LoadFromAddress(const std::string& address);
-    void SaveToStream(std::ostream& stream) const;
+    void SaveToStream(std::ostream& stream) const
+    {
+        stream.write(reinterpret_cast<const char*>(data_.data()), static_cast<std::streamsize>(data_.size()));
+    }
     // The layout's "Data" property: the bytes unchanged; reading decodes without OnChange.
     void ReadData(std::span<const std::uint8_t> bytes);
     const std::vector<std::uint8_t>& Data() const { return data_; }

@@ -1,4 +1,4 @@
-// DrawNinePart over GDI.
+// DrawNinePart and TNinePartPainter over GDI.
 #include "skin/NinePartDraw.h"
 
 #include "skin/NinePart.h"
@@ -22,36 +22,102 @@ void CopyPiece(const TBitmap& image, const NinePiece& piece, TBitmap& out)
     SetStretchBltMode(out.DC(), oldMode);
 }
 
-void DrawCorner(TCanvas& canvas, const TBitmap& piece, const PixelRect& dest, bool transparent)
+} // namespace
+
+bool SameImage(const BmpImage& a, const BmpImage& b)
 {
-    TImageList list;
-    list.SetSize(dest.Width(), dest.Height());
-    list.SetMasked(transparent);
-    if (transparent)
-        list.AddMasked(piece, kSkinKey);
-    else
-        list.Add(piece, nullptr);
-    list.Draw(canvas, dest.left, dest.top, 0);
+    return a.width == b.width && a.height == b.height && a.bitsPerPixel == b.bitsPerPixel && a.palette == b.palette
+        && a.pixels == b.pixels && a.indices == b.indices;
 }
 
-} // namespace
+TNinePartPainter::TNinePartPainter() = default;
+TNinePartPainter::~TNinePartPainter() = default;
+
+void TNinePartPainter::DrawPieces(TCanvas& canvas, const std::vector<Piece>& pieces)
+{
+    for (const Piece& piece : pieces) {
+        if (piece.corner)
+            piece.corner->Draw(canvas, piece.dest.left, piece.dest.top, 0);
+        else
+            canvas.Draw(piece.dest.left, piece.dest.top, *piece.stretched);
+    }
+}
+
+void TNinePartPainter::Prepare(const TBitmap& image)
+{
+    std::vector<Piece> pieces;
+    for (const NinePiece& p : NinePartPieces(image.Width(), image.Height(), width_, height_)) {
+        Piece piece { p.dest, nullptr, std::make_unique<TBitmap>() };
+        CopyPiece(image, p, *piece.stretched);
+        if (p.Corner()) {
+            piece.corner = std::make_unique<TImageList>();
+            piece.corner->SetSize(p.dest.Width(), p.dest.Height());
+            piece.corner->SetMasked(transparent_);
+            if (transparent_)
+                piece.corner->AddMasked(*piece.stretched, kSkinKey);
+            else
+                piece.corner->Add(*piece.stretched, nullptr);
+            piece.stretched.reset();
+        } else {
+            piece.stretched->SetTransparentColor(kSkinKey);
+            piece.stretched->SetTransparent(true);
+        }
+        pieces.push_back(std::move(piece));
+    }
+    const RECT all { 0, 0, width_, height_ };
+    auto over = [&](TColor background) {
+        auto picture = std::make_unique<TBitmap>(width_, height_, TPixelFormat::pf24bit);
+        picture->Canvas().Brush().SetStyle(TBrushStyle::bsSolid);
+        picture->Canvas().Brush().SetColor(background);
+        picture->Canvas().FillRect(all);
+        DrawPieces(picture->Canvas(), pieces);
+        return picture;
+    };
+    overBlack_ = over(clBlack);
+    const BmpImage black = overBlack_->ToImage();
+    const BmpImage white = over(clWhite)->ToImage();
+    // Monochrome rows are padded to whole 16-bit words.
+    const int stride = (width_ + 15) / 16 * 2;
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(stride) * height_, 0);
+    for (int y = 0; y < height_; ++y)
+        for (int x = 0; x < width_; ++x) {
+            const std::size_t at = static_cast<std::size_t>(y) * width_ + x;
+            if ((black.pixels[at] & 0xFFFFFF) != (white.pixels[at] & 0xFFFFFF))
+                bits[static_cast<std::size_t>(y) * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
+        }
+    mask_.Reset(CreateBitmap(width_, height_, 1, 1, bits.data()));
+}
+
+void TNinePartPainter::Draw(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)
+{
+    if (image.Empty() || width <= 0 || height <= 0)
+        return;
+    BmpImage pixels = image.ToImage();
+    if (width != width_ || height != height_ || transparent != transparent_ || !SameImage(pixels, image_)) {
+        width_ = width;
+        height_ = height;
+        transparent_ = transparent;
+        image_ = std::move(pixels);
+        Prepare(image);
+    }
+    HDC dc = canvas.Handle();
+    if (!dc || !mask_)
+        return;
+    // Monochrome 1 becomes the background colour, 0 the text colour: white keeps what is there.
+    const TMemoryDC maskDC = TMemoryDC::Create(dc);
+    const TSelectScope select(maskDC.Get(), mask_.Get());
+    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
+    BitBlt(dc, 0, 0, width_, height_, maskDC.Get(), 0, 0, SRCAND);
+    BitBlt(dc, 0, 0, width_, height_, overBlack_->DC(), 0, 0, SRCPAINT);
+    SetTextColor(dc, text);
+    SetBkColor(dc, back);
+}
 
 void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)
 {
-    if (image.Empty())
-        return;
-    TBitmap piece;
-    for (const NinePiece& p : NinePartPieces(image.Width(), image.Height(), width, height)) {
-        CopyPiece(image, p, piece);
-        if (p.Corner()) {
-            DrawCorner(canvas, piece, p.dest, transparent);
-        } else {
-            piece.SetTransparentColor(kSkinKey);
-            piece.SetTransparent(true);
-            canvas.Draw(p.dest.left, p.dest.top, piece);
-            piece.SetTransparent(false);
-        }
-    }
+    TNinePartPainter painter;
+    painter.Draw(canvas, image, width, height, transparent);
 }
 
 } // namespace folvane

@@ -5,12 +5,53 @@
 // transparent colour whatever the flag.
 #pragma once
 
+#include "toolkit/graphics/BmpFile.h"
+#include "toolkit/graphics/GdiHandle.h"
+#include "toolkit/graphics/PixelRect.h"
+
+#include <memory>
+#include <vector>
+
 namespace folvane {
 
 class TBitmap;
 class TCanvas;
+class TImageList;
+
+// Whether two pictures hold the same pixels in the same form.
+bool SameImage(const BmpImage& a, const BmpImage& b);
 
 // The client area is width x height at the canvas's (0, 0).
 void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent);
+
+// The same drawing for a control that paints often: the pieces are put together
+// once, over black and over white, and the pixels where the two differ are the
+// ones the pieces leave through. While the image's pixels, the size and the
+// flag stay the same, a repaint is two blits through that mask.
+class TNinePartPainter {
+public:
+    TNinePartPainter();
+    ~TNinePartPainter();
+    TNinePartPainter(const TNinePartPainter&) = delete;
+    TNinePartPainter& operator=(const TNinePartPainter&) = delete;
+
+    void Draw(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent);
+
+private:
+    struct Piece {
+        PixelRect dest;
+        std::unique_ptr<TImageList> corner; // corners
+        std::unique_ptr<TBitmap> stretched; // edges and centre
+    };
+    static void DrawPieces(TCanvas& canvas, const std::vector<Piece>& pieces);
+    void Prepare(const TBitmap& image);
+
+    BmpImage image_;
+    int width_ = -1;
+    int height_ = -1;
+    bool transparent_ = false;
+    std::unique_ptr<TBitmap> overBlack_; // the pieces over black
+    TOwnedBitmap mask_; // monochrome: 1 where the background shows
+};
 
 } // namespace folvane

@@ -379,7 +379,7 @@ void TSkinButton::Paint(TCanvas& canvas)
 
     TBitmap face;
     FaceImage(SkinButtonFaceSlice(Enabled(), Pressed(), Hot()), face);
-    DrawNinePart(canvas, face, Width(), Height(), DrawTransparent());
+    facePainter_.Draw(canvas, face, Width(), Height(), DrawTransparent());
 
     canvas.SetFont(Font());
     SkinGlyphPlacement at;
@@ -409,11 +409,17 @@ void TSkinButton::Paint(TCanvas& canvas)
         PaintCaptionAt(canvas, at.textX, at.textY);
 }
 
-void TSkinButton::PaintGlyph(TCanvas& canvas, const SkinGlyphPlacement& at) const
+void TSkinButton::PaintGlyph(TCanvas& canvas, const SkinGlyphPlacement& at)
 {
-    TImageList list;
-    list.SetSize(at.glyphWidth, glyph_.Height());
-    list.AddMasked(glyph_, glyph_.Pixel(0, 0));
+    BmpImage source = glyph_.ToImage();
+    if (!glyphList_ || at.glyphWidth != glyphListWidth_ || !SameImage(source, glyphListSource_)) {
+        glyphList_ = std::make_unique<TImageList>();
+        glyphList_->SetSize(at.glyphWidth, glyph_.Height());
+        glyphList_->AddMasked(glyph_, glyph_.Pixel(0, 0));
+        glyphListWidth_ = at.glyphWidth;
+        glyphListSource_ = std::move(source);
+    }
+    const TImageList& list = *glyphList_;
     const int offset = Pressed() ? 1 : 0;
     if (at.twoImages)
         list.Draw(canvas, at.glyphX + offset, at.glyphY + offset, Enabled() ? 0 : 1);

@@ -17,6 +17,7 @@
 // The repeat timer outlives a release outside; the pointer leaving ends it.
 #pragma once
 
+#include "skin/NinePartDraw.h"
 #include "skin/SkinButtonLayout.h"
 #include "skin/SkinFileTheme.h"
 #include "toolkit/ComponentReference.h"
@@ -24,6 +25,7 @@
 #include "toolkit/PressTracker.h"
 #include "toolkit/WinControl.h"
 #include "toolkit/graphics/Bitmap.h"
+#include "toolkit/graphics/ImageList.h"
 
 namespace folvane {
 
@@ -140,7 +142,7 @@ protected:
     void Paint(TCanvas& canvas) override;
 
 private:
-    void PaintGlyph(TCanvas& canvas, const SkinGlyphPlacement& at) const;
+    void PaintGlyph(TCanvas& canvas, const SkinGlyphPlacement& at);
     void PaintCaptionAt(TCanvas& canvas, int x, int y) const;
     void PaintCaptionCentred(TCanvas& canvas, bool bold) const;
 
@@ -149,6 +151,11 @@ private:
     bool transparent_ = false;
     bool autoSize_ = false;
     TBitmap glyph_;
+    TNinePartPainter facePainter_;
+    // The glyph's image list, made again only when the glyph's pixels or width change.
+    std::unique_ptr<TImageList> glyphList_;
+    BmpImage glyphListSource_;
+    int glyphListWidth_ = -1;
     TSkinButtonLayout layout_ = TSkinButtonLayout::blGlyphLeft;
     int spacing_ = 4;
 };

@@ -187,6 +187,20 @@ TEST_F(SkinButtonFixture, EachBuiltInStyleDrawsItsSlicesByTheNinePartRule)
     }
 }
 
+TEST_F(SkinButtonFixture, AResizedButtonDrawsItsFaceAtTheNewSize)
+{
+    auto button = Make("");
+    button->SetUIStyle(S::Marine);
+    button->SetTransparent(false);
+    TBitmap face;
+    ASSERT_TRUE(SkinBuiltInBitmapSlice(S::Marine, 1, face, 1, 3));
+    const TColor corner = face.Pixel(face.Width() - 1, face.Height() - 1);
+    EXPECT_EQ(At(*button, 79, 26), corner);
+    button->SetBounds(10, 10, 121, 33);
+    EXPECT_EQ(At(*button, 120, 32), corner);
+    EXPECT_NE(At(*button, 79, 26), corner); // the old corner is now edge or centre
+}
+
 TEST_F(SkinButtonFixture, TransparentFaceShowsTheWindowsSkinThroughItsMagenta)
 {
     // The program's window face behind a button of the program's skin.
