@@ -57,6 +57,19 @@ endfunction()
 # searches the INCLUDES too), RESOURCE_DEPENDS are files the test's resource
 # scripts embed, LOCKS are ctest resource locks shared with tests that touch
 # the same thing, DEPENDS are targets built before the test.
+# Windows programs of both trees share one X display, and tests that expect
+# the foreground or the focus lose them to a window another test shows at the
+# same moment: they take turns. Native tests still run beside them.
+function(folvane_test_locks name)
+  set(locks ${ARGN})
+  if(FOLVANE_WINDOWS)
+    list(APPEND locks desktop)
+  endif()
+  if(locks)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${locks}")
+  endif()
+endfunction()
+
 function(folvane_test name)
   cmake_parse_arguments(ARG "NATIVE;WINDOWS" ""
     "SOURCES;DEPS;ARGS;LABELS;DEFINES;INCLUDES;RESOURCE_DEPENDS;LOCKS;DEPENDS" ${ARGN})
@@ -88,9 +101,7 @@ function(folvane_test name)
   if(ARG_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()
-  if(ARG_LOCKS)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_LOCKS}")
-  endif()
+  folvane_test_locks(${name} ${ARG_LOCKS})
 endfunction()
 
 # folvane_script_test(NAME SCRIPT [ARGS ...] [LOCKS ...]): a bash script that
@@ -101,9 +112,7 @@ function(folvane_script_test name)
   add_test(NAME ${name} COMMAND bash ${ARG_SCRIPT} ${ARG_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT 600
     ENVIRONMENT "FOLVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};FOLVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
-  if(ARG_LOCKS)
-    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_LOCKS}")
-  endif()
+  folvane_test_locks(${name} ${ARG_LOCKS})
 endfunction()
 
 
