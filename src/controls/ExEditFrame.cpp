@@ -4,34 +4,13 @@
 #include "controls/ExTheme.h"
 #include "toolkit/graphics/GdiHandle.h"
 #include "toolkit/graphics/GdiObjects.h"
+#include "toolkit/graphics/PaintDC.h"
 
 namespace folvane {
 
 namespace {
 
 constexpr int kThemeEditText = 1;
-
-// The window's whole device context (frame included) for one scope.
-class WindowFrameDC {
-public:
-    explicit WindowFrameDC(HWND window)
-        : window_(window)
-        , dc_(GetWindowDC(window))
-    {
-    }
-    ~WindowFrameDC()
-    {
-        if (dc_)
-            ReleaseDC(window_, dc_);
-    }
-    WindowFrameDC(const WindowFrameDC&) = delete;
-    WindowFrameDC& operator=(const WindowFrameDC&) = delete;
-    HDC Get() const { return dc_; }
-
-private:
-    HWND window_;
-    HDC dc_;
-};
 
 UINT SideFlags(TEditBorderSides sides)
 {
@@ -146,7 +125,7 @@ void PaintEditFrame(HWND window, HDC dc, const RECT& bounds, const EditFrameLook
 
 void PaintEditFrame(HWND window, const EditFrameLook& look)
 {
-    WindowFrameDC dc(window);
+    TWindowDC dc(window, TWindowDC::kWholeWindow);
     RECT bounds;
     GetWindowRect(window, &bounds);
     OffsetRect(&bounds, -bounds.left, -bounds.top);

@@ -33,12 +33,15 @@ private:
     HDC dc_;
 };
 
-// A window's (or, with nullptr, the screen's) device context for one scope.
+// A window's (or, with nullptr, the screen's) device context for one scope: its client area,
+// or with kWholeWindow the whole window, non-client frame included.
 class TWindowDC {
 public:
-    explicit TWindowDC(HWND window = nullptr)
+    enum TArea { kClientArea, kWholeWindow };
+
+    explicit TWindowDC(HWND window = nullptr, TArea area = kClientArea)
         : window_(window)
-        , dc_(GetDC(window))
+        , dc_(area == kWholeWindow ? GetWindowDC(window) : GetDC(window))
     {
     }
     ~TWindowDC()
