@@ -31,11 +31,14 @@ std::string WideToAnsi(std::wstring_view text)
     if (text.size() > INT_MAX)
         throw std::length_error("text too long to convert");
     const int length = static_cast<int>(text.size());
-    const int needed = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    // No best fit: a look-alike (a fullwidth backslash read as "\\") would turn a folder the user
+    // chose into another, perhaps existing one; the default character names none.
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    const int needed = WideCharToMultiByte(CP_ACP, flags, text.data(), length, nullptr, 0, nullptr, nullptr);
     if (needed <= 0)
         return {};
     std::string result(static_cast<std::size_t>(needed), '\0');
-    WideCharToMultiByte(CP_ACP, 0, text.data(), length, result.data(), needed, nullptr, nullptr);
+    WideCharToMultiByte(CP_ACP, flags, text.data(), length, result.data(), needed, nullptr, nullptr);
     return result;
 }
 

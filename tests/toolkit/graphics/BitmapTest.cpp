@@ -176,6 +176,7 @@ TEST(TextConvert, RoundTripsKeepEmbeddedNulsAndAnyLength)
         EXPECT_EQ(AnsiToWide(high), L"\u00E9t\u00E9");
         EXPECT_EQ(WideToAnsi(L"\u00E9t\u00E9"), high);
         EXPECT_EQ(WideToAnsi(L"\u4E2D"), "?"); // not in the code page
+        EXPECT_EQ(WideToAnsi(L"C:\uFF3CFSX"), "C:?FSX"); // no look-alike backslash
     }
     const std::string big(3 * 1024 * 1024 + 7, 'x');
     EXPECT_EQ(AnsiToWide(big).size(), big.size());
