@@ -115,7 +115,6 @@ function(folvane_script_test name)
   folvane_test_locks(${name} ${ARG_LOCKS})
 endfunction()
 
-
 # folvane_fuzzer(NAME SOURCES ... DEPS ...): a libFuzzer target; configure a
 # clang tree with -DFOLVANE_FUZZ=ON -DFOLVANE_TESTS=OFF to build them.
 function(folvane_fuzzer name)
