@@ -32,17 +32,24 @@ bool Contains(const PixelRect& r, int x, int y)
 
 // A tab image is keyed by its top-left pixel when that is magenta, else by
 // its bottom-left one when that is; otherwise it is opaque.
-TSkinTabControlTopPanel::TabPicture TSkinTabControlTopPanel::KeyedPicture(const TBitmap& image)
+const TThreePartPicture& TSkinTabControlTopPanel::TabPicture(bool active)
 {
-    TabPicture picture { &image, 0, false };
-    if (image.Empty())
+    TThreePartPicture& picture = active ? activePicture_ : inactivePicture_;
+    if (picture.PreparedFor(Color()))
         return picture;
-    if (image.Pixel(0, 0) == clFuchsia) {
-        picture.transparent = true;
-        return picture;
+    const TBitmap& image = active ? activeImage_ : inactiveImage_;
+    // A magenta top-left pixel makes magenta transparent; otherwise the
+    // bottom-left pixel names the key, when it is magenta.
+    int keyRow = 0;
+    bool transparent = false;
+    if (!image.Empty()) {
+        transparent = image.Pixel(0, 0) == clFuchsia;
+        if (!transparent) {
+            keyRow = image.Height() - 1;
+            transparent = image.Pixel(0, keyRow) == clFuchsia;
+        }
     }
-    picture.keyRow = image.Height() - 1;
-    picture.transparent = image.Pixel(0, picture.keyRow) == clFuchsia;
+    picture.Prepare(image, Color(), keyRow, transparent);
     return picture;
 }
 
@@ -223,6 +230,8 @@ void TSkinTabControlTopPanel::LoadImages()
     for (TBitmap* image : { &activeImage_, &inactiveImage_, &lineImage_ })
         if (!image->Empty())
             image->SetPixelFormat(TPixelFormat::pf24bit);
+    activePicture_.Clear();
+    inactivePicture_.Clear();
     const TSliceColumns slice = SliceColumns(scrollImage_.Width(), 4, 1);
     scrollButtonSize_ = SIZE { slice.width, scrollImage_.Height() };
     if (tabControl_->TabPosition() == TSkinTabPosition::skBottom)
@@ -234,6 +243,8 @@ void TSkinTabControlTopPanel::RotateImages()
     RotateBitmap180(activeImage_);
     RotateBitmap180(inactiveImage_);
     RotateBitmap180(lineImage_);
+    activePicture_.Clear();
+    inactivePicture_.Clear();
     Invalidate();
 }
 
@@ -308,8 +319,6 @@ void TSkinTabControlTopPanel::Paint(TCanvas& canvas)
     canvas.FillRect(RECT { 0, lineTop, 1, lineBottom });
     canvas.FillRect(RECT { w - 1, lineTop, w, lineBottom });
 
-    const TabPicture pictures[2] = { KeyedPicture(activeImage_), KeyedPicture(inactiveImage_) };
-
     TabStripInput in = MeasureInput(canvas);
     if (revealActive_) {
         revealActive_ = false;
@@ -317,17 +326,17 @@ void TSkinTabControlTopPanel::Paint(TCanvas& canvas)
     }
     const TabStripLayout layout = LayoutTabStrip(in, tabWidths_);
     for (const PlacedTab& placed : layout.placed)
-        PaintTab(canvas, placed, pictures[placed.index == tabIndex_ ? 0 : 1]);
+        PaintTab(canvas, placed);
     overflow_ = layout.overflow;
     if (layout.scrollButtons)
         PaintScrollButtons(canvas);
 }
 
-void TSkinTabControlTopPanel::PaintTab(TCanvas& canvas, const PlacedTab& placed, const TabPicture& picture)
+void TSkinTabControlTopPanel::PaintTab(TCanvas& canvas, const PlacedTab& placed)
 {
     const bool active = placed.index == tabIndex_;
     const RECT rect = ToRect(placed.rect);
-    DrawThreePart(canvas, *picture.image, rect, Color(), picture.keyRow, picture.transparent);
+    TabPicture(active).Draw(canvas, rect);
 
     RECT text = rect;
     if (const int image = ValidImageIndex(placed.index); image >= 0) {

@@ -9,6 +9,7 @@
 // control, which the strip reads.
 #pragma once
 
+#include "skin/DrawThreePart.h"
 #include "skin/SkinFileTheme.h"
 #include "skin/TabStripGeometry.h"
 #include "toolkit/ComponentReference.h"
@@ -99,13 +100,9 @@ private:
     int ValidImageIndex(int index) const;
     int HoverAt(int x, int y) const;
     void LoadImages();
-    struct TabPicture {
-        const TBitmap* image;
-        int keyRow;
-        bool transparent;
-    };
-    static TabPicture KeyedPicture(const TBitmap& image);
-    void PaintTab(TCanvas& canvas, const PlacedTab& placed, const TabPicture& picture);
+    // The tab picture cut for drawing, prepared again when the fill changes.
+    const TThreePartPicture& TabPicture(bool active);
+    void PaintTab(TCanvas& canvas, const PlacedTab& placed);
     void PaintScrollButtons(TCanvas& canvas);
 
     TSkinTab* tabControl_;
@@ -115,6 +112,8 @@ private:
     TBitmap activeImage_;
     TBitmap inactiveImage_;
     TBitmap lineImage_;
+    TThreePartPicture activePicture_;
+    TThreePartPicture inactivePicture_;
     TBitmap scrollImage_; // all four slices
     SIZE scrollButtonSize_ {};
     TColor activeFontColor_ = clBlack;

@@ -241,8 +241,29 @@ void TWinControl::CreateWnd()
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::StandardWndProc)));
         SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
     }
+    if (params.Style & WS_CHILD)
+        TakeStackingPlace();
     HandleCreated();
     CreateChildHandles();
+}
+
+// A child window is made at the bottom of its siblings; the stacking follows
+// the controls' order instead, the last one in front, as painting does.
+void TWinControl::TakeStackingPlace()
+{
+    TWinControl* parent = Parent();
+    if (!parent || !handle_)
+        return;
+    const auto& siblings = parent->controls_;
+    HWND above = HWND_TOP;
+    for (auto it = std::find(siblings.begin(), siblings.end(), this); it != siblings.end(); ++it) {
+        auto* sibling = *it == this ? nullptr : dynamic_cast<TWinControl*>(*it);
+        if (sibling && sibling->handle_) {
+            above = sibling->handle_;
+            break;
+        }
+    }
+    SetWindowPos(handle_, above, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::CreateChildHandles()
@@ -598,6 +619,11 @@ void TWinControl::PaintMessage(HDC dc)
     TPaintDC paint(handle_);
     HDC screen = paint.Get();
     if (!screen)
+        return;
+    // A window that others cover entirely (a page behind the active one) still
+    // gets its paint; nothing of it would reach the screen.
+    RECT visible;
+    if (GetClipBox(screen, &visible) == NULLREGION)
         return;
     const RECT& area = paint.PaintRect();
     if (doubleBuffered_ && !IsRectEmpty(&area)) {

@@ -155,6 +155,7 @@ private:
     void RemoveControl(TControl* control);
     void CreateHandleNow();
     void CreateChildHandles();
+    void TakeStackingPlace();
     LRESULT HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleKeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void TrackHover(TControl* control);

@@ -118,6 +118,33 @@ TEST_F(PaintFixture, WindowedChildrenReorderTheirWindowsToo)
     EXPECT_EQ(GetWindow(a->Handle(), GW_HWNDNEXT), nullptr);
 }
 
+TEST_F(PaintFixture, AWindowItsSiblingsCoverEntirelyIsNotPaintedOnTheScreen)
+{
+    struct Counting : Panel {
+        using Panel::Panel;
+        int paints = 0;
+        void Paint(TCanvas& canvas) override
+        {
+            ++paints;
+            Panel::Paint(canvas);
+        }
+    };
+    auto* below = new Counting(&form, &form, RECT { 10, 10, 40, 40 }, clRed);
+    auto* above = new Counting(&form, &form, RECT { 0, 0, 100, 100 }, clYellow);
+    above->BringToFront();
+    form.Show();
+    const auto repaint
+        = [&] { RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); };
+    repaint();
+    below->paints = above->paints = 0;
+    repaint();
+    EXPECT_EQ(above->paints, 1);
+    EXPECT_EQ(below->paints, 0);
+    below->BringToFront();
+    repaint();
+    EXPECT_EQ(below->paints, 1);
+}
+
 TEST_F(PaintFixture, GraphicChildIsClippedToItsOwnRectangle)
 {
     // Paints far beyond its bounds; only its rectangle may change.

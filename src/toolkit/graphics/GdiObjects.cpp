@@ -53,7 +53,7 @@ void TFont::Assign(const TFont& other)
 void TFont::Changed()
 {
     // Keep the old handle alive until the listener has deselected it.
-    TOwnedFont old = std::move(handle_);
+    TSharedFont old = std::move(handle_);
     if (OnChange)
         OnChange();
 }
@@ -138,9 +138,9 @@ HFONT TFont::Handle() const
         // LOGFONT holds 31 characters and a terminator; longer names are cut.
         const std::size_t n = std::min(name_.size(), static_cast<std::size_t>(LF_FACESIZE - 1));
         std::memcpy(lf.lfFaceName, name_.data(), n);
-        handle_.Reset(CreateFontIndirectA(&lf));
+        handle_ = SharedFont(lf);
     }
-    return handle_.Get();
+    return handle_ ? handle_->Get() : nullptr;
 }
 
 // ===========================================================================

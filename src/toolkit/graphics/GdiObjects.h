@@ -9,6 +9,7 @@
 #pragma once
 
 #include "toolkit/graphics/Color.h"
+#include "toolkit/graphics/FontCache.h"
 #include "toolkit/graphics/GdiHandle.h"
 
 #include <windows.h>
@@ -62,7 +63,7 @@ public:
     int Orientation() const { return orientation_; }
     void SetOrientation(int tenthsOfDegree);
 
-    // Created on first use; owned by the font.
+    // Made on first use; shared with equal fonts, alive while this font is.
     HFONT Handle() const;
 
     std::function<void()> OnChange;
@@ -77,7 +78,7 @@ private:
     TColor color_ = clWindowText;
     BYTE charset_ = DEFAULT_CHARSET;
     int orientation_ = 0;
-    mutable TOwnedFont handle_;
+    mutable TSharedFont handle_;
 };
 
 enum class TBrushStyle { bsSolid, bsClear };

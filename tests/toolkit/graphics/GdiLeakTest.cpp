@@ -3,6 +3,7 @@
 #include "GraphicsTestUtil.h"
 #include "support/GuiObjectCount.h"
 
+#include "toolkit/graphics/FontCache.h"
 #include "toolkit/graphics/ImageList.h"
 #include "toolkit/graphics/MemoryCanvas.h"
 
@@ -35,6 +36,7 @@ TEST(GdiLeaks, BitmapsFontsCanvasesAndImageListsGiveBackEverything)
     warm.AddMasked(glyph, clFuchsia);
 
     const DWORD before = GdiObjects();
+    const int cachedBefore = CachedFontCount();
     for (int i = 0; i < 1000; ++i) {
         TBitmap bmp(16 + i % 5, 16, i % 2 ? TPixelFormat::pf24bit : TPixelFormat::pf8bit);
         TCanvas& c = bmp.Canvas();
@@ -71,7 +73,31 @@ TEST(GdiLeaks, BitmapsFontsCanvasesAndImageListsGiveBackEverything)
         list.AddMasked(glyph, clFuchsia);
         list.Draw(target.Canvas(), 0, 0, 0, i % 2 == 0);
     }
-    EXPECT_EQ(GdiObjects(), before);
+    // The shared fonts kept for later use are the only objects left.
+    EXPECT_EQ(GdiObjects(), before + static_cast<DWORD>(CachedFontCount() - cachedBefore));
+}
+
+TEST(FontCache, EqualFontsShareOneHandleAndUnusedOnesAreBounded)
+{
+    TFont held;
+    TFont same;
+    EXPECT_EQ(held.Handle(), same.Handle());
+    same.SetStyle(fsBold);
+    EXPECT_NE(held.Handle(), same.Handle());
+    same.SetStyle(0);
+    EXPECT_EQ(held.Handle(), same.Handle()); // found again, not made again
+
+    const DWORD before = GdiObjects();
+    for (int i = 0; i < 200; ++i) {
+        TFont passing;
+        passing.SetHeight(-8 - i);
+        (void)passing.Handle();
+    }
+    EXPECT_LE(GdiObjects(), before + 16);
+    // Fonts still in use outlive every trim.
+    LOGFONTA described {};
+    ASSERT_EQ(GetObjectA(held.Handle(), sizeof described, &described), static_cast<int>(sizeof described));
+    EXPECT_EQ(described.lfHeight, -11);
 }
 
 } // namespace
