@@ -5,6 +5,7 @@
 // differ or ours takes a millisecond or more.
 #include "skin/BitmapRegion.h"
 #include "skin/LiteralRegion.h"
+#include "support/ProgramAssets.h"
 #include "toolkit/graphics/Bitmap.h"
 
 #include <windows.h>
@@ -38,8 +39,8 @@ double BestMs(int rounds, const std::function<void()>& run)
 int main()
 {
     TBitmap face;
-    if (!face.LoadFromResourceName(GetModuleHandleA(nullptr), "MAINFACE")) {
-        std::printf("MAINFACE missing\n");
+    if (!test::LoadProgramFace(face, "MainFace.bmp")) {
+        std::printf("MainFace.bmp missing\n");
         return 1;
     }
     HRGN literal = nullptr;

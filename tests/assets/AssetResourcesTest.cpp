@@ -2,6 +2,7 @@
 // the built program (loaded as a data file, as a second process would see it),
 // read back both by Windows itself and by the program's own readers.
 #include "controls/ImageListStream.h"
+#include "skin/GzipMember.h"
 #include "skin/SkinElementFile.h"
 #include "skin/SkinFiles.h"
 #include "toolkit/graphics/BmpFile.h"
@@ -52,11 +53,19 @@ protected:
         return std::vector<std::uint8_t>(bytes, bytes + SizeofResource(module_, found));
     }
 
-    // A bitmap resource is a file image without its 14-byte file header.
+    // A bitmap resource is a file image without its 14-byte file header; a
+    // packed one (BMPGZ) the whole file image, gzip-compressed.
     static BmpImage Bitmap(const char* name)
     {
-        std::vector<std::uint8_t> dib = Data(name, MAKEINTRESOURCEA(2)); // RT_BITMAP
         BmpImage image;
+        std::string error;
+        if (const std::vector<std::uint8_t> packed = Data(name, "BMPGZ"); !packed.empty()) {
+            std::vector<std::uint8_t> file;
+            EXPECT_TRUE(InflateGzipMember(packed, file, 1u << 20, &error)) << name << ": " << error;
+            EXPECT_TRUE(ParseBmpFile(file, image, nullptr, &error)) << name << ": " << error;
+            return image;
+        }
+        std::vector<std::uint8_t> dib = Data(name, MAKEINTRESOURCEA(2)); // RT_BITMAP
         if (dib.size() < sizeof(BITMAPINFOHEADER))
             return image;
         BITMAPINFOHEADER info;
@@ -68,7 +77,6 @@ protected:
         file.insert(file.end(), reinterpret_cast<const std::uint8_t*>(fields),
             reinterpret_cast<const std::uint8_t*>(fields) + 12);
         file.insert(file.end(), dib.begin(), dib.end());
-        std::string error;
         EXPECT_TRUE(ParseBmpFile(file, image, nullptr, &error)) << name << ": " << error;
         return image;
     }
@@ -178,16 +186,15 @@ TEST_F(FolvaneResources, BitmapsHaveTheirSizeDepthSlicesAndKeys)
     }
 }
 
-TEST_F(FolvaneResources, WindowsLoadsTheFacesAtTheirStoredDepth)
+TEST_F(FolvaneResources, WindowsLoadsABitmapAtItsStoredDepth)
 {
-    for (const auto& [name, bits] : { std::pair { "MAINFACE", 8 }, std::pair { "FOLDERBUTTON", 4 } }) {
-        HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(module_, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-        ASSERT_NE(bitmap, nullptr) << name;
-        DIBSECTION dib {};
-        ASSERT_EQ(GetObjectA(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib)) << name;
-        EXPECT_EQ(dib.dsBm.bmBitsPixel, bits) << name;
-        DeleteObject(bitmap);
-    }
+    // The 8-bit faces are packed; their depth is checked with the other bitmaps.
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(module_, "FOLDERBUTTON", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    ASSERT_NE(bitmap, nullptr);
+    DIBSECTION dib {};
+    ASSERT_EQ(GetObjectA(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib));
+    EXPECT_EQ(dib.dsBm.bmBitsPixel, 4);
+    DeleteObject(bitmap);
 }
 
 TEST_F(FolvaneResources, ImageListStreamsReadBackToSevenImagesOfTheirSize)

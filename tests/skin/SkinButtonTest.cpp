@@ -6,6 +6,7 @@
 #include "skin/SkinForm.h"
 #include "skin/SkinTestData.h"
 #include "skin/SkinThemeRoutines.h"
+#include "support/ProgramAssets.h"
 #include "toolkit/Form.h"
 #include "toolkit/LoadingScope.h"
 #include "toolkit/ToolkitTestSupport.h"
@@ -207,7 +208,7 @@ TEST_F(SkinButtonFixture, TransparentFaceShowsTheWindowsSkinThroughItsMagenta)
     auto* own = new TSkinBuiltInFileTheme(form);
     own->SetSkinData(ProgramSkin());
     TBitmap face;
-    ASSERT_TRUE(face.LoadFromResourceName(GetModuleHandleA(nullptr), "MAINFACE"));
+    ASSERT_TRUE(test::LoadProgramFace(face, "MainFace.bmp"));
     TForm window;
     TSkinForm skin(&window);
     skin.SetParent(&window);
@@ -443,7 +444,7 @@ TEST_F(SkinButtonFixture, PaintingAndReshapingKeepNoGdiObjects)
     TForm window;
     TSkinForm skin(&window);
     TBitmap face;
-    ASSERT_TRUE(face.LoadFromResourceName(GetModuleHandleA(nullptr), "DIALOGFACE"));
+    ASSERT_TRUE(test::LoadProgramFace(face, "DialogFace.bmp"));
     skin.SetGlyph(face); // first-use objects (DCs, the window) exist before counting
     At(*button, 0, 0);
     const DWORD before = testing::GdiObjects();

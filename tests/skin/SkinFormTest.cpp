@@ -4,6 +4,7 @@
 #include "skin/SkinForm.h"
 #include "skin/BitmapRegion.h"
 #include "skin/LiteralRegion.h"
+#include "support/ProgramAssets.h"
 #include "toolkit/Form.h"
 #include "toolkit/LoadingScope.h"
 
@@ -36,9 +37,9 @@ public:
     std::vector<std::string> log;
 };
 
-void LoadFace(TBitmap& bitmap, const char* name)
+void LoadFace(TBitmap& bitmap, const char* file)
 {
-    ASSERT_TRUE(bitmap.LoadFromResourceName(GetModuleHandleA(nullptr), name)) << name;
+    ASSERT_TRUE(test::LoadProgramFace(bitmap, file)) << file;
 }
 
 bool SameRegion(HRGN a, HRGN b)
@@ -61,7 +62,7 @@ void Paint(TBitmap& bitmap, const std::vector<std::string>& rows, TPixelFormat f
 
 TEST(BitmapRegion, EqualsThePlainRuleOnTheProgramsFaces)
 {
-    for (const char* name : { "MAINFACE", "DIALOGFACE" }) {
+    for (const char* name : { "MainFace.bmp", "DialogFace.bmp" }) {
         TBitmap face;
         LoadFace(face, name);
         TOwnedRegion ours(CreateBitmapRegion(face, kFaceKey));
@@ -110,7 +111,7 @@ TEST_F(SkinFormFixture, LoadingMakesABorderlessWindowOfTheGlyphsSizeAndShape)
     form->SetBorderStyle(TFormBorderStyle::bsSizeable);
     form->SetBounds(10, 10, 456, 226);
     TBitmap face;
-    LoadFace(face, "DIALOGFACE");
+    LoadFace(face, "DialogFace.bmp");
     int regionChanges = 0;
     TSkinForm* skin;
     {

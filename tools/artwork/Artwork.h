@@ -55,7 +55,9 @@ Raster DrawPearlMenuSelect(); // 8 x 20
 
 // ---------------------------------------------------------------- the set
 
-enum class ResourceType { bitmap, rcdata, icon, none };
+// packedBitmap: a BMP file the build embeds gzip-compressed (file + ".gz", type
+// BMPGZ) and the layouts unpack; for the large, flat pictures.
+enum class ResourceType { bitmap, packedBitmap, rcdata, icon, none };
 
 struct Asset {
     std::string file; // inside assets/
