@@ -5,6 +5,11 @@
 // canvas's brush is the text background (clear: transparent). The canvas keeps the font the
 // renderer started with, so that the base font comes back exactly (by height, not by a
 // rounded point size). It owns nothing but the fonts it builds.
+//
+// Wine measures a font that carries embedded bitmap strikes (its own Tahoma at 8 points) by the
+// outline's advances but draws the strike, whose glyphs mostly advance a pixel less; each run is
+// placed at its measured width, so under Wine the blank after a word looks wider. Windows measures
+// what it draws, and measuring anything other than GDI's extents would break the layout there.
 #pragma once
 
 #include "richlabel/MarkupCanvas.h"
