@@ -1,7 +1,7 @@
 # Sourced by the end-to-end journeys: the tree's Wine, a private copy of the
 # program, the simulator's key, and a user's hands (xdotool for clicks on the
 # skinned windows, the driver program for message boxes).
-#   journey_start EXE DRIVER; journey_run; journey_wait_exit SECONDS
+#   journey_start EXE DRIVER; journey_run [NAME.exe]; journey_wait_exit SECONDS
 set -euo pipefail
 source "$FOLVANE_SOURCE_DIR/scripts/wine-env.sh"
 wine_tree_env "$FOLVANE_BINARY_DIR"
@@ -50,9 +50,11 @@ journey_folder() {
 }
 
 journey_run() {
+  local program=${1:-Folvane.exe}
+  [ -f "$JOURNEY_WORK/$program" ] || cp "$JOURNEY_WORK/Folvane.exe" "$JOURNEY_WORK/$program"
   rm -f "$JOURNEY_WORK/rc"
   JOURNEY_STARTED=$(date +%s.%N)
-  ( cd "$JOURNEY_WORK" && { "$FOLVANE_WINE" Folvane.exe; echo $? >"$JOURNEY_WORK/rc"; } ) &
+  ( cd "$JOURNEY_WORK" && { "$FOLVANE_WINE" "$program"; echo $? >"$JOURNEY_WORK/rc"; } ) &
   JOURNEY_PID=$!
 }
 

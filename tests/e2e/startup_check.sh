@@ -32,11 +32,13 @@ driver wait "Registry Check" 20000 >/dev/null || fail "no splash with AppPath pr
 journey_ends 30 "with AppPath proven"
 awk -v t="$JOURNEY_ELAPSED" 'BEGIN { exit !(t >= 6) }' || fail "ended after $JOURNEY_ELAPSED s"
 
-# Nothing proven: the question; No ends with 0, Yes opens the main window.
+# Nothing proven: the question; No ends with 0, Yes opens the main window with
+# the application's title, seen in the caption of its error box: the program
+# runs under another file name, whose name would be the title otherwise.
 journey_clear_keys
 journey_value "$JOURNEY_KEY" SetupPath "$(journey_folder fsx-empty)"
 for answer in "&No" "&Yes"; do
-  journey_run
+  journey_run Repair.exe
   driver wait Folvane 30000 >/dev/null || fail "no question when nothing is proven"
   says Folvane "Would you like to run the Folvane to fix the registry entry?" ||
     fail "the question's text"
@@ -46,6 +48,12 @@ for answer in "&No" "&Yes"; do
     journey_ends 20 "No"
   else
     driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "Yes did not open the main window"
+    "$FOLVANE_WINE" reg add "$JOURNEY_KEY" /v SetupPath /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    click "$MAIN_CAPTION" $MAIN_GET_PATH
+    click "$MAIN_CAPTION" $MAIN_MENU_FIRST
+    says Folvane "Invalid data type for 'SetupPath'." || fail "no error box with the title \"Folvane\""
+    driver press Folvane OK
+    driver gone Folvane 3000 || fail "the error box stays"
     click "$MAIN_CAPTION" $MAIN_CLOSE
     journey_ends 20 "the close button"
   fi

@@ -21,10 +21,12 @@ struct FontCache {
     std::vector<CachedFont> fonts; // the most recently used last
 };
 
+// Never destroyed: fonts are still released by windows and forms that static
+// objects destroy at exit, after a static cache would be gone.
 FontCache& Cache()
 {
-    static FontCache cache;
-    return cache;
+    static FontCache* cache = new FontCache;
+    return *cache;
 }
 
 bool SameDescription(const LOGFONTA& a, const LOGFONTA& b)
