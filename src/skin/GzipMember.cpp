@@ -2,6 +2,7 @@
 
 #include "skin/Inflate.h"
 #include "skin/SkinArchive.h"
+#include "toolkit/ByteReader.h"
 
 namespace folvane {
 
@@ -11,11 +12,6 @@ constexpr std::size_t kHeaderSize = 10;
 constexpr std::size_t kTrailerSize = 8;
 
 enum Flag : std::uint8_t { headerCrc = 0x02, extra = 0x04, name = 0x08, comment = 0x10, reserved = 0xE0 };
-
-std::uint32_t Le32(const std::uint8_t* p)
-{
-    return p[0] | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) | (std::uint32_t(p[3]) << 24);
-}
 
 std::uint32_t Crc32(std::span<const std::uint8_t> bytes)
 {
@@ -32,6 +28,15 @@ bool Fail(std::string* error, const char* why)
     return false;
 }
 
+// Past a zero-terminated field; false when the bytes end first.
+bool SkipText(ByteReader& in)
+{
+    while (in.Remaining() > 0)
+        if (in.U8() == 0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool InflateGzipMember(
@@ -40,55 +45,43 @@ bool InflateGzipMember(
     output.clear();
     if (member.size() < kHeaderSize + kTrailerSize)
         return Fail(error, "truncated gzip member");
-    if (member[0] != 0x1F || member[1] != 0x8B)
+    // The header's optional fields may not reach into the trailer.
+    ByteReader header(member.first(member.size() - kTrailerSize));
+    if (header.U8() != 0x1F || header.U8() != 0x8B)
         return Fail(error, "not a gzip member");
-    if (member[2] != 8)
+    if (header.U8() != 8)
         return Fail(error, "gzip method is not deflate");
-    const std::uint8_t flags = member[3];
+    const std::uint8_t flags = header.U8();
     if (flags & Flag::reserved)
         return Fail(error, "reserved gzip flags set");
-
-    // The header's optional fields, none of which may reach into the trailer.
-    const std::size_t end = member.size() - kTrailerSize;
-    std::size_t at = kHeaderSize;
-    if (flags & Flag::extra) {
-        if (end - at < 2)
+    header.Skip(6); // time, extra flags, system
+    if (flags & Flag::extra)
+        header.Skip(header.U16());
+    for (Flag text : { Flag::name, Flag::comment })
+        if ((flags & text) && !SkipText(header))
             return Fail(error, "truncated gzip header");
-        const std::size_t length = member[at] | (std::size_t(member[at + 1]) << 8);
-        at += 2;
-        if (end - at < length)
-            return Fail(error, "truncated gzip header");
-        at += length;
-    }
-    for (Flag text : { Flag::name, Flag::comment }) {
-        if (!(flags & text))
-            continue;
-        while (at < end && member[at] != 0)
-            ++at;
-        if (at == end)
-            return Fail(error, "truncated gzip header");
-        ++at;
-    }
     if (flags & Flag::headerCrc) {
-        if (end - at < 2)
-            return Fail(error, "truncated gzip header");
-        const std::uint32_t expected = member[at] | (std::uint32_t(member[at + 1]) << 8);
-        if ((Crc32(member.first(at)) & 0xFFFFu) != expected)
+        const std::size_t covered = header.Position();
+        const std::uint16_t expected = header.U16();
+        if (header.Ok() && (Crc32(member.first(covered)) & 0xFFFFu) != expected)
             return Fail(error, "gzip header checksum mismatch");
-        at += 2;
     }
+    if (!header.Ok())
+        return Fail(error, "truncated gzip header");
 
+    ByteReader trailer(member.last(kTrailerSize));
+    const std::uint32_t crc = trailer.U32();
     // The stored size bounds the output, so that a damaged stream cannot run on.
-    const std::uint32_t size = Le32(&member[end + 4]);
+    const std::uint32_t size = trailer.U32();
     if (size > maxOutput)
         return Fail(error, "gzip member larger than allowed");
     output.reserve(size);
-    const InflateStatus status = InflateBytes(member.subspan(at, end - at), output, size);
+    const InflateStatus status = InflateBytes(header.Rest(), output, size);
     if (status == InflateStatus::writeFailed || (status == InflateStatus::ok && output.size() != size))
         return Fail(error, "gzip size mismatch");
     if (status != InflateStatus::ok)
         return Fail(error, InflateStatusText(status));
-    if (Crc32(output) != Le32(&member[end]))
+    if (Crc32(output) != crc)
         return Fail(error, "gzip checksum mismatch");
     return true;
 }

@@ -38,8 +38,6 @@ const TThreePartPicture& TSkinTabControlTopPanel::TabPicture(bool active)
     if (picture.PreparedFor(Color()))
         return picture;
     const TBitmap& image = active ? activeImage_ : inactiveImage_;
-    // A magenta top-left pixel makes magenta transparent; otherwise the
-    // bottom-left pixel names the key, when it is magenta.
     int keyRow = 0;
     bool transparent = false;
     if (!image.Empty()) {
