@@ -3,7 +3,7 @@
 #   program -> forms -> {app, control families} -> toolkit -> platform
 # Control families (skin, controls, richlabel, labels) know nothing of the application; the
 # skinned controls do not build on the extended ones. Checks itself first on a tiny tree with
-# one include of each forbidden kind, so that a checker that stopped seeing them fails too.
+# one include of each forbidden kind and spelling, so that a checker that stopped seeing them fails too.
 # Usage: include_direction.sh [SRC]   (default: $FOLVANE_SOURCE_DIR/src)
 set -euo pipefail
 
@@ -25,8 +25,9 @@ violations() {
   for folder in "${!forbidden[@]}"; do
     [ -d "$root/$folder" ] || continue
     for target in ${forbidden[$folder]}; do
-      grep -rnE --include='*.h' --include='*.cpp' "^[[:space:]]*#[[:space:]]*include[[:space:]]*\"$target/" \
-        "$root/$folder" || true
+      # "folder/x.h", <folder/x.h> and "../folder/x.h" all reach the same file.
+      grep -rnE --include='*.h' --include='*.cpp' \
+        "^[[:space:]]*#[[:space:]]*include[[:space:]]*[\"<](\\.\\./)*$target/" "$root/$folder" || true
     done
   done
 }
@@ -40,11 +41,14 @@ selftest() {
   echo '  #  include "forms/MainWindowView.h"' > "$tmp/controls/b.cpp"
   echo '#include "controls/ExGraphicButton.h"' > "$tmp/skin/c.cpp"
   echo '#include "program/Version.h"' > "$tmp/app/d.cpp"
+  echo '#include <forms/MainWindow.h>' > "$tmp/app/f.cpp"
+  echo '#include "../../app/PathWriter.h"' > "$tmp/toolkit/g.cpp"
   echo '#include "app/StartupCheck.h"' > "$tmp/forms/e.cpp" # allowed
+  echo '#include "../toolkit/Control.h"' > "$tmp/controls/h.cpp" # allowed
   local found
   found=$(violations "$tmp" | wc -l)
-  if [ "$found" -ne 4 ]; then
-    echo "include_direction: the checker found $found of 4 planted violations" >&2
+  if [ "$found" -ne 6 ]; then
+    echo "include_direction: the checker found $found of 6 planted violations" >&2
     return 1
   fi
 }
