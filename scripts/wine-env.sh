@@ -59,7 +59,15 @@ wine_env_make_prefix() {
   if ! wine_env_prefix_ready; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$WINEPREFIX"
-    "$FOLVANE_WINE" wineboot -i >/dev/null 2>&1
+    local log
+    log=$(mktemp)
+    if ! "$FOLVANE_WINE" wineboot -i >"$log" 2>&1; then
+      echo "wineboot failed for $WINEPREFIX:" >&2
+      cat "$log" >&2
+      rm -f "$log"
+      return 1
+    fi
+    rm -f "$log"
     # Without a window manager Wine waits about 2 s whenever a framed window
     # hides; unmanaged windows hide at once.
     "$FOLVANE_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
@@ -71,30 +79,25 @@ wine_env_make_prefix() {
   fi
 }
 
-wine_env_free_display() {
-  local n
-  for n in $(seq 90 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-      echo "$n"
+# Xvfb picks a free display itself and writes its number once it accepts
+# clients, so two runs started at the same moment never race for one.
+wine_env_start_xvfb() {
+  local numfile n i
+  numfile=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  FOLVANE_XVFB_PID=$!
+  for i in $(seq 1 100); do
+    if [ "$(wc -l <"$numfile")" -ge 1 ]; then
+      n=$(head -n 1 "$numfile")
+      rm -f "$numfile"
+      export DISPLAY=":$n"
       return 0
     fi
-  done
-  return 1
-}
-
-wine_env_start_xvfb() {
-  local n
-  n=$(wine_env_free_display) || { echo "no free X display" >&2; return 1; }
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  FOLVANE_XVFB_PID=$!
-  export DISPLAY=":$n"
-  local i
-  for i in $(seq 1 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && return 0
     kill -0 "$FOLVANE_XVFB_PID" 2>/dev/null || break
     sleep 0.1
   done
-  echo "Xvfb did not start on :$n" >&2
+  rm -f "$numfile"
+  echo "Xvfb did not start" >&2
   return 1
 }
 
