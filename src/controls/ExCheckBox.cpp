@@ -155,8 +155,9 @@ void TExCheckItem::AdjustSize()
 void TExCheckItem::Paint(TCanvas& target)
 {
     // Drawn off screen and copied in one step even when the window paints
-    // straight to the screen (DoubleBuffered off).
-    TMemoryCanvas buffer(target, ClientRect());
+    // straight to the screen (DoubleBuffered off); over its own off-screen
+    // buffer it draws straight on that.
+    TMemoryCanvas buffer(target, ClientRect(), TBuffering::bfUnlessTargetIsMemory);
     TCanvas& canvas = buffer.Canvas();
     canvas.SetFont(Font());
     PaintBackground(canvas);

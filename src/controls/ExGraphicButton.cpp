@@ -435,7 +435,7 @@ void TCustomExGraphicButton::Paint(TCanvas& target)
 {
     // An off-screen copy of what lies under the button, drawn on and copied
     // back in one step.
-    TMemoryCanvas buffer(target, ClientRect());
+    TMemoryCanvas buffer(target, ClientRect(), TBuffering::bfUnlessTargetIsMemory);
     buffer.CopyFromTarget();
     TCanvas& canvas = buffer.Canvas();
     const TExButtonLook look = Look();

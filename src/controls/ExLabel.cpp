@@ -72,13 +72,14 @@ void TCustomExLabel::AdjustBounds()
 
 // ---- Painting ----
 
-void TCustomExLabel::PaintBackground(TCanvas& buffer, TCanvas& target)
+void TCustomExLabel::PaintBackground(TMemoryCanvas& memory)
 {
+    TCanvas& buffer = memory.Canvas();
     if (Parent() && useXPThemes_ && ThemesActive()) {
         DrawParentBackground(buffer, *this);
     } else if (Transparent()) {
         // What the parent has painted so far lies under the label on the target.
-        BitBlt(buffer.Handle(), 0, 0, Width(), Height(), target.Handle(), 0, 0, SRCCOPY);
+        memory.CopyFromTarget();
     } else {
         buffer.Brush().SetColor(Color());
         buffer.FillRect(ClientRect());
@@ -89,9 +90,9 @@ void TCustomExLabel::Paint(TCanvas& canvas)
 {
     if (Width() <= 0 || Height() <= 0)
         return;
-    TMemoryCanvas memory(canvas, ClientRect());
+    TMemoryCanvas memory(canvas, ClientRect(), TBuffering::bfUnlessTargetIsMemory);
     TCanvas& buffer = memory.Canvas();
-    PaintBackground(buffer, canvas);
+    PaintBackground(memory);
 
     RECT r = ClientRect();
     InflateRect(&r, -borderWidth_, -borderWidth_);

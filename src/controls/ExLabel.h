@@ -17,6 +17,7 @@
 namespace folvane {
 
 class TCanvas;
+class TMemoryCanvas;
 
 class TCustomExLabel : public TLabel {
 public:
@@ -62,7 +63,7 @@ protected:
     void DrawDisabledCaption(TCanvas& canvas, const RECT& r, unsigned flags);
 
 private:
-    void PaintBackground(TCanvas& buffer, TCanvas& target);
+    void PaintBackground(TMemoryCanvas& memory);
 
     std::wstring caption_;
     std::wstring hint_;

@@ -140,19 +140,19 @@ void TBvBaseLabel::ApplyFontQuality()
 {
     // The toolkit's fonts use the default quality; a smoothing label draws with a copy of its
     // font recreated with antialiased quality.
-    smoothFont_.Reset();
+    smoothFont_.reset();
     if (!fontSmoothing_)
         return;
     LOGFONTA lf {};
     if (GetObjectA(Font().Handle(), sizeof lf, &lf) != sizeof lf)
         return;
     lf.lfQuality = ANTIALIASED_QUALITY;
-    smoothFont_.Reset(CreateFontIndirectA(&lf));
+    smoothFont_ = SharedFont(lf);
 }
 
 HFONT TBvBaseLabel::TextFont() const
 {
-    return smoothFont_ ? smoothFont_.Get() : Font().Handle();
+    return smoothFont_ ? smoothFont_->Get() : Font().Handle();
 }
 
 // ---- Measuring ----

@@ -10,7 +10,7 @@
 #include "labels/BvControl.h"
 #include "labels/BvTextLayout.h"
 #include "toolkit/ComponentReference.h"
-#include "toolkit/graphics/GdiHandle.h"
+#include "toolkit/graphics/FontCache.h"
 
 #include <string>
 
@@ -108,7 +108,7 @@ private:
     bool twinkleShowing_ = true;
     TTimer* twinkleTimer_ = nullptr;
     bool fontSmoothing_ = false;
-    TOwnedFont smoothFont_; // the font with antialiased quality while FontSmoothing is on
+    TSharedFont smoothFont_; // the font with antialiased quality while FontSmoothing is on
     bool painting_ = false;
 };
 

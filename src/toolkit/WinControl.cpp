@@ -897,11 +897,6 @@ void TWinControl::FocusChanged(TWinControl* focused)
         control->FocusChanged(focused);
 }
 
-void TWinControl::Notification(TComponent* component, TOperation operation)
-{
-    TControl::Notification(component, operation);
-}
-
 // ---- Keyboard ----
 
 bool TWinControl::WantsKey(std::uint16_t) const

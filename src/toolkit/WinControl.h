@@ -140,7 +140,6 @@ protected:
     void TextChanged() override;
     void BoundsChanged(const RECT& oldBounds) override;
     void CancelMode() override;
-    void Notification(TComponent* component, TOperation operation) override;
 
     // Shows the window (windowed children: ShowWindow; forms override).
     virtual void UpdateShowing();

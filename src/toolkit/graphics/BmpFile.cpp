@@ -81,7 +81,210 @@ bool Fail(std::string* error, const char* text)
 } // namespace
 
 // ===========================================================================
-// Parsing
+// Parsing, in stages: file and information header, colour masks, colour
+// table, where the rows lie, then the rows themselves.
+
+namespace {
+
+struct BmpHeader {
+    std::uint32_t offBits = 0;
+    std::uint32_t headerSize = 0;
+    bool core = false;
+    std::int64_t width = 0;
+    std::int64_t height = 0; // positive; topDown says which way the rows run
+    bool topDown = false;
+    unsigned bpp = 0;
+    std::uint32_t compression = kBiRgb;
+    std::uint32_t clrUsed = 0;
+};
+
+struct PixelFormat {
+    Channel red, green, blue, alpha;
+    bool alphaFromTopByte = false;
+};
+
+bool ReadHeader(std::span<const std::uint8_t> bytes, const BmpKeepRule& keep, BmpHeader& hdr, std::string* error)
+{
+    if (bytes.size() < kFileHeaderSize + 4)
+        return Fail(error, "BMP data truncated in the file header");
+    ByteReader in(bytes);
+    if (bytes[0] != 'B' || bytes[1] != 'M')
+        return Fail(error, "not a BMP file image (no \"BM\" signature)");
+    hdr.offBits = in.U32At(10);
+    hdr.headerSize = in.U32At(14);
+
+    const std::uint32_t size = hdr.headerSize;
+    hdr.core = size == kCoreHeaderSize;
+    if (!hdr.core && size != 40 && size != 52 && size != 56 && size != 108 && size != 124)
+        return Fail(error, "unsupported BMP information header size");
+    if (bytes.size() < kFileHeaderSize + size)
+        return Fail(error, "BMP data truncated in the information header");
+
+    const std::size_t h = kFileHeaderSize;
+    if (hdr.core) {
+        hdr.width = in.U16At(h + 4);
+        hdr.height = in.U16At(h + 6);
+        hdr.bpp = in.U16At(h + 10);
+    } else {
+        hdr.width = static_cast<std::int32_t>(in.U32At(h + 4));
+        hdr.height = static_cast<std::int32_t>(in.U32At(h + 8));
+        hdr.bpp = in.U16At(h + 14);
+        hdr.compression = in.U32At(h + 16);
+        hdr.clrUsed = in.U32At(h + 32);
+    }
+    hdr.topDown = hdr.height < 0;
+    if (hdr.topDown)
+        hdr.height = -hdr.height;
+    if (hdr.width <= 0 || hdr.height <= 0)
+        return Fail(error, "BMP image has no pixels");
+    const std::uint64_t storedPixels = static_cast<std::uint64_t>(hdr.width) * static_cast<std::uint64_t>(hdr.height);
+    if (hdr.height > std::numeric_limits<int>::max() || (!keep && storedPixels > kMaxBmpPixels))
+        return Fail(error, "BMP image too large");
+    const unsigned bpp = hdr.bpp;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return Fail(error, "unsupported BMP bit depth");
+    if (hdr.compression != kBiRgb && !(hdr.compression == kBiBitfields && (bpp == 16 || bpp == 32)))
+        return Fail(error, "unsupported BMP compression");
+    return true;
+}
+
+// Colour masks: inside the header from 52 bytes on, else three DWORDs after a
+// 40-byte header (which `cursor` then steps over).
+bool ReadMasks(std::span<const std::uint8_t> bytes, const BmpHeader& hdr, std::size_t& cursor, PixelFormat& fmt,
+    std::string* error)
+{
+    if (hdr.compression == kBiBitfields) {
+        ByteReader in(bytes);
+        const std::size_t at = kFileHeaderSize + kInfoHeaderSize;
+        if (hdr.headerSize == kInfoHeaderSize) {
+            if (bytes.size() < cursor + 12)
+                return Fail(error, "BMP data truncated in the colour masks");
+            cursor += 12;
+        }
+        std::uint32_t masks[4] = {};
+        masks[0] = in.U32At(at);
+        masks[1] = in.U32At(at + 4);
+        masks[2] = in.U32At(at + 8);
+        if (hdr.headerSize >= 56)
+            masks[3] = in.U32At(at + 12);
+        if (hdr.bpp == 16 && ((masks[0] | masks[1] | masks[2] | masks[3]) >> 16) != 0)
+            return Fail(error, "BMP colour mask wider than the pixel");
+        if (!MakeChannel(masks[0], fmt.red) || !MakeChannel(masks[1], fmt.green) || !MakeChannel(masks[2], fmt.blue)
+            || !MakeChannel(masks[3], fmt.alpha))
+            return Fail(error, "BMP colour mask not contiguous");
+        fmt.alphaFromTopByte = hdr.bpp == 32 && masks[3] == 0 && ((masks[0] | masks[1] | masks[2]) & 0xFF000000u) == 0;
+    } else if (hdr.bpp == 16) {
+        MakeChannel(0x7C00, fmt.red);
+        MakeChannel(0x03E0, fmt.green);
+        MakeChannel(0x001F, fmt.blue);
+    }
+    return true;
+}
+
+// Colour table: required for depths up to 8 (0 entries means all of them);
+// true-colour images may carry a palette hint, skipped but still occupying
+// space before the rows. Moves `cursor` past the table.
+bool ReadPalette(std::span<const std::uint8_t> bytes, const BmpHeader& hdr, std::size_t& cursor,
+    std::vector<std::uint32_t>& palette, std::string* error)
+{
+    std::size_t entries = 0;
+    if (hdr.bpp <= 8) {
+        const std::uint32_t full = 1u << hdr.bpp;
+        if (hdr.clrUsed > full)
+            return Fail(error, "BMP colour table larger than the bit depth allows");
+        entries = hdr.clrUsed == 0 ? full : hdr.clrUsed;
+    } else if (hdr.clrUsed != 0) {
+        if (hdr.clrUsed > 256)
+            return Fail(error, "BMP colour table larger than the bit depth allows");
+        entries = hdr.clrUsed;
+    }
+    const std::size_t entrySize = hdr.core ? 3 : 4;
+    ByteReader in(bytes);
+    in.Skip(cursor);
+    const auto table = in.Take(entries * entrySize);
+    if (!in.Ok())
+        return Fail(error, "BMP data truncated in the colour table");
+    cursor += table.size();
+    if (hdr.bpp > 8)
+        return true;
+    ByteReader entry(table);
+    palette.resize(entries);
+    for (std::uint32_t& colour : palette) {
+        const std::uint32_t blue = entry.U8();
+        const std::uint32_t green = entry.U8();
+        const std::uint32_t red = entry.U8();
+        entry.Skip(entrySize - 3);
+        colour = (red << 16) | (green << 8) | blue;
+    }
+    return true;
+}
+
+// The rows start at bfOffBits; writers that leave it 0 put them straight after
+// the table. An offset pointing into the headers is forged.
+bool LocateRows(std::span<const std::uint8_t> bytes, const BmpHeader& hdr, std::size_t tableEnd,
+    std::size_t& pixelStart, std::uint64_t& rowBytes, std::string* error)
+{
+    pixelStart = tableEnd;
+    if (hdr.offBits != 0) {
+        if (hdr.offBits < tableEnd)
+            return Fail(error, "BMP pixel offset points into the headers");
+        pixelStart = hdr.offBits;
+    }
+    rowBytes = BmpRowBytes(static_cast<std::uint64_t>(hdr.width), hdr.bpp);
+    const std::uint64_t dataBytes = rowBytes * static_cast<std::uint64_t>(hdr.height);
+    if (pixelStart > bytes.size() || dataBytes > bytes.size() - pixelStart)
+        return Fail(error, "BMP data truncated in the pixel rows");
+    return true;
+}
+
+void DecodeIndexedRow(const std::uint8_t* row, int w, unsigned bpp, const std::vector<std::uint32_t>& palette,
+    std::uint8_t* idx, std::uint32_t* dst)
+{
+    const unsigned perByte = 8 / bpp;
+    const unsigned valueMask = (1u << bpp) - 1;
+    for (int x = 0; x < w; ++x) {
+        const unsigned byte = row[static_cast<unsigned>(x) / perByte];
+        const unsigned shift = 8 - bpp * (static_cast<unsigned>(x) % perByte + 1);
+        const std::uint8_t index = static_cast<std::uint8_t>((byte >> shift) & valueMask);
+        idx[x] = index;
+        // An index past a short table has no colour; black, like the platform's loader.
+        dst[x] = index < palette.size() ? palette[index] : 0;
+    }
+}
+
+void DecodeTrueColourRow(
+    const std::uint8_t* row, int w, const BmpHeader& hdr, const PixelFormat& fmt, std::uint32_t* dst)
+{
+    switch (hdr.bpp) {
+    case 16:
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t v = row[2 * x] | (row[2 * x + 1] << 8);
+            dst[x] = (fmt.alpha.Extract(v) << 24) | (fmt.red.Extract(v) << 16) | (fmt.green.Extract(v) << 8)
+                | fmt.blue.Extract(v);
+        }
+        break;
+    case 24:
+        for (int x = 0; x < w; ++x)
+            dst[x] = (static_cast<std::uint32_t>(row[3 * x + 2]) << 16)
+                | (static_cast<std::uint32_t>(row[3 * x + 1]) << 8) | row[3 * x];
+        break;
+    case 32:
+        for (int x = 0; x < w; ++x) {
+            const std::uint32_t v = static_cast<std::uint32_t>(row[4 * x])
+                | (static_cast<std::uint32_t>(row[4 * x + 1]) << 8) | (static_cast<std::uint32_t>(row[4 * x + 2]) << 16)
+                | (static_cast<std::uint32_t>(row[4 * x + 3]) << 24);
+            if (hdr.compression == kBiRgb) {
+                dst[x] = v;
+            } else {
+                const std::uint32_t a = fmt.alphaFromTopByte ? (v >> 24) : fmt.alpha.Extract(v);
+                dst[x] = (a << 24) | (fmt.red.Extract(v) << 16) | (fmt.green.Extract(v) << 8) | fmt.blue.Extract(v);
+            }
+        }
+        break;
+    }
+}
+
+} // namespace
 
 bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_t* consumed, std::string* error,
     const BmpKeepRule& keep)
@@ -90,124 +293,22 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
     if (consumed)
         *consumed = 0;
 
-    if (bytes.size() < kFileHeaderSize + 4)
-        return Fail(error, "BMP data truncated in the file header");
-    ByteReader in(bytes);
-    if (bytes[0] != 'B' || bytes[1] != 'M')
-        return Fail(error, "not a BMP file image (no \"BM\" signature)");
-    const std::uint32_t offBits = in.U32At(10);
-    const std::uint32_t headerSize = in.U32At(14);
-
-    const bool core = headerSize == kCoreHeaderSize;
-    if (!core && headerSize != 40 && headerSize != 52 && headerSize != 56 && headerSize != 108 && headerSize != 124)
-        return Fail(error, "unsupported BMP information header size");
-    if (bytes.size() < kFileHeaderSize + headerSize)
-        return Fail(error, "BMP data truncated in the information header");
-
-    const std::size_t h = kFileHeaderSize;
-    std::int64_t width, height;
-    unsigned bpp;
-    std::uint32_t compression = kBiRgb;
-    std::uint32_t clrUsed = 0;
-    if (core) {
-        width = in.U16At(h + 4);
-        height = in.U16At(h + 6);
-        bpp = in.U16At(h + 10);
-    } else {
-        width = static_cast<std::int32_t>(in.U32At(h + 4));
-        height = static_cast<std::int32_t>(in.U32At(h + 8));
-        bpp = in.U16At(h + 14);
-        compression = in.U32At(h + 16);
-        clrUsed = in.U32At(h + 32);
-    }
-    const bool topDown = height < 0;
-    if (topDown)
-        height = -height;
-    if (width <= 0 || height <= 0)
-        return Fail(error, "BMP image has no pixels");
-    const std::uint64_t storedPixels = static_cast<std::uint64_t>(width) * static_cast<std::uint64_t>(height);
-    if (height > std::numeric_limits<int>::max() || (!keep && storedPixels > kMaxBmpPixels))
-        return Fail(error, "BMP image too large");
-    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
-        return Fail(error, "unsupported BMP bit depth");
-    if (compression != kBiRgb && !(compression == kBiBitfields && (bpp == 16 || bpp == 32)))
-        return Fail(error, "unsupported BMP compression");
-
-    std::size_t cursor = kFileHeaderSize + headerSize;
-
-    // Colour masks: inside the header from 52 bytes on, else three DWORDs
-    // after a 40-byte header.
-    Channel red, green, blue, alpha;
-    bool alphaFromTopByte = false;
-    if (compression == kBiBitfields) {
-        std::uint32_t masks[4] = {};
-        std::size_t at = kFileHeaderSize + kInfoHeaderSize;
-        if (headerSize == kInfoHeaderSize) {
-            if (bytes.size() < cursor + 12)
-                return Fail(error, "BMP data truncated in the colour masks");
-            cursor += 12;
-        }
-        masks[0] = in.U32At(at);
-        masks[1] = in.U32At(at + 4);
-        masks[2] = in.U32At(at + 8);
-        if (headerSize >= 56)
-            masks[3] = in.U32At(at + 12);
-        if (bpp == 16 && ((masks[0] | masks[1] | masks[2] | masks[3]) >> 16) != 0)
-            return Fail(error, "BMP colour mask wider than the pixel");
-        if (!MakeChannel(masks[0], red) || !MakeChannel(masks[1], green) || !MakeChannel(masks[2], blue)
-            || !MakeChannel(masks[3], alpha))
-            return Fail(error, "BMP colour mask not contiguous");
-        alphaFromTopByte = bpp == 32 && masks[3] == 0 && ((masks[0] | masks[1] | masks[2]) & 0xFF000000u) == 0;
-    } else if (bpp == 16) {
-        MakeChannel(0x7C00, red);
-        MakeChannel(0x03E0, green);
-        MakeChannel(0x001F, blue);
-    }
-
-    // Colour table: required for depths up to 8; 0 entries means all of them.
-    const std::size_t entrySize = core ? 3 : 4;
-    std::size_t tableEntries = 0;
-    if (bpp <= 8) {
-        const std::uint32_t full = 1u << bpp;
-        if (clrUsed > full)
-            return Fail(error, "BMP colour table larger than the bit depth allows");
-        tableEntries = clrUsed == 0 ? full : clrUsed;
-    } else if (clrUsed != 0) {
-        // An optional palette hint of true-colour images; skipped, but it
-        // still occupies space before the rows.
-        if (clrUsed > 256)
-            return Fail(error, "BMP colour table larger than the bit depth allows");
-        tableEntries = clrUsed;
-    }
-    const std::size_t tableEnd = cursor + tableEntries * entrySize;
-    if (bytes.size() < tableEnd)
-        return Fail(error, "BMP data truncated in the colour table");
-    if (bpp <= 8) {
-        out.palette.resize(tableEntries);
-        for (std::size_t i = 0; i < tableEntries; ++i) {
-            const std::size_t at = cursor + i * entrySize;
-            out.palette[i] = (static_cast<std::uint32_t>(bytes[at + 2]) << 16)
-                | (static_cast<std::uint32_t>(bytes[at + 1]) << 8) | bytes[at];
-        }
-    }
-
-    // The rows start at bfOffBits; writers that leave it 0 put them straight
-    // after the table. An offset pointing into the headers is forged.
-    std::size_t pixelStart = tableEnd;
-    if (offBits != 0) {
-        if (offBits < tableEnd)
-            return Fail(error, "BMP pixel offset points into the headers");
-        pixelStart = offBits;
-    }
-    const std::uint64_t rowBytes = BmpRowBytes(static_cast<std::uint64_t>(width), bpp);
-    const std::uint64_t dataBytes = rowBytes * static_cast<std::uint64_t>(height);
-    if (pixelStart > bytes.size() || dataBytes > bytes.size() - pixelStart)
-        return Fail(error, "BMP data truncated in the pixel rows");
+    BmpHeader hdr;
+    if (!ReadHeader(bytes, keep, hdr, error))
+        return false;
+    std::size_t cursor = kFileHeaderSize + hdr.headerSize;
+    PixelFormat fmt;
+    if (!ReadMasks(bytes, hdr, cursor, fmt, error) || !ReadPalette(bytes, hdr, cursor, out.palette, error))
+        return false;
+    std::size_t pixelStart = 0;
+    std::uint64_t rowBytes = 0;
+    if (!LocateRows(bytes, hdr, cursor, pixelStart, rowBytes, error))
+        return false;
 
     // With a keep rule the pixel limit is on what is kept: the stored rows are
     // already in memory, so only the decoded copy can grow out of proportion.
-    const int storedHeight = static_cast<int>(height);
-    BmpSize kept { static_cast<int>(width), storedHeight };
+    const int storedHeight = static_cast<int>(hdr.height);
+    BmpSize kept { static_cast<int>(hdr.width), storedHeight };
     if (keep) {
         const BmpSize wanted = keep(kept);
         kept.width = std::clamp(wanted.width, 1, kept.width);
@@ -219,64 +320,24 @@ bool ParseBmpFile(std::span<const std::uint8_t> bytes, BmpImage& out, std::size_
     const int ht = kept.height;
     out.width = w;
     out.height = ht;
-    out.bitsPerPixel = static_cast<int>(bpp);
+    out.bitsPerPixel = static_cast<int>(hdr.bpp);
     const std::size_t count = static_cast<std::size_t>(w) * static_cast<std::size_t>(ht);
     out.pixels.resize(count);
-    if (bpp <= 8)
+    if (hdr.bpp <= 8)
         out.indices.resize(count);
 
     for (int y = 0; y < ht; ++y) {
-        const int storedRow = topDown ? y : storedHeight - 1 - y;
+        const int storedRow = hdr.topDown ? y : storedHeight - 1 - y;
         const std::uint8_t* row = bytes.data() + pixelStart + static_cast<std::size_t>(storedRow) * rowBytes;
         std::uint32_t* dst = out.pixels.data() + static_cast<std::size_t>(y) * w;
-        switch (bpp) {
-        case 1:
-        case 4:
-        case 8: {
-            std::uint8_t* idx = out.indices.data() + static_cast<std::size_t>(y) * w;
-            const unsigned perByte = 8 / bpp;
-            const unsigned valueMask = (1u << bpp) - 1;
-            for (int x = 0; x < w; ++x) {
-                const unsigned byte = row[static_cast<unsigned>(x) / perByte];
-                const unsigned shift = 8 - bpp * (static_cast<unsigned>(x) % perByte + 1);
-                const std::uint8_t index = static_cast<std::uint8_t>((byte >> shift) & valueMask);
-                idx[x] = index;
-                // An index past a short table has no colour; black, like the
-                // platform's loader.
-                dst[x] = index < out.palette.size() ? out.palette[index] : 0;
-            }
-            break;
-        }
-        case 16:
-            for (int x = 0; x < w; ++x) {
-                const std::uint32_t v = row[2 * x] | (row[2 * x + 1] << 8);
-                dst[x] = (alpha.Extract(v) << 24) | (red.Extract(v) << 16) | (green.Extract(v) << 8) | blue.Extract(v);
-            }
-            break;
-        case 24:
-            for (int x = 0; x < w; ++x)
-                dst[x] = (static_cast<std::uint32_t>(row[3 * x + 2]) << 16)
-                    | (static_cast<std::uint32_t>(row[3 * x + 1]) << 8) | row[3 * x];
-            break;
-        case 32:
-            for (int x = 0; x < w; ++x) {
-                const std::uint32_t v = static_cast<std::uint32_t>(row[4 * x])
-                    | (static_cast<std::uint32_t>(row[4 * x + 1]) << 8)
-                    | (static_cast<std::uint32_t>(row[4 * x + 2]) << 16)
-                    | (static_cast<std::uint32_t>(row[4 * x + 3]) << 24);
-                if (compression == kBiRgb) {
-                    dst[x] = v;
-                } else {
-                    const std::uint32_t a = alphaFromTopByte ? (v >> 24) : alpha.Extract(v);
-                    dst[x] = (a << 24) | (red.Extract(v) << 16) | (green.Extract(v) << 8) | blue.Extract(v);
-                }
-            }
-            break;
-        }
+        if (hdr.bpp <= 8)
+            DecodeIndexedRow(row, w, hdr.bpp, out.palette, out.indices.data() + static_cast<std::size_t>(y) * w, dst);
+        else
+            DecodeTrueColourRow(row, w, hdr, fmt, dst);
     }
 
     if (consumed)
-        *consumed = pixelStart + static_cast<std::size_t>(dataBytes);
+        *consumed = pixelStart + static_cast<std::size_t>(rowBytes * static_cast<std::uint64_t>(hdr.height));
     return true;
 }
 

@@ -1,31 +1,56 @@
-// TMemoryCanvas: the off-screen bitmap and its single copy to the target.
+// TMemoryCanvas: the off-screen bitmap and its single copy to the target, or
+// the target itself when that is already off screen.
 #include "toolkit/graphics/MemoryCanvas.h"
 
 namespace folvane {
 
-TMemoryCanvas::TMemoryCanvas(HDC target, const RECT& area)
+namespace {
+
+bool IsMemorySurface(HDC dc)
+{
+    return dc && GetObjectType(dc) == OBJ_MEMDC;
+}
+
+} // namespace
+
+TMemoryCanvas::TMemoryCanvas(HDC target, const RECT& area, TBuffering buffering)
     : target_(target)
     , area_(area)
-    , bitmap_(area.right - area.left, area.bottom - area.top)
 {
+    if (buffering == TBuffering::bfUnlessTargetIsMemory && IsMemorySurface(target)) {
+        straight_.emplace(target);
+        straight_->SaveState();
+        straight_->IntersectClipRect(area);
+        straight_->MoveOrigin(area.left, area.top);
+    } else {
+        bitmap_.SetSize(area.right - area.left, area.bottom - area.top);
+    }
 }
 
 TMemoryCanvas::~TMemoryCanvas()
 {
     if (!done_)
         Flush();
+    else if (straight_)
+        straight_->RestoreState();
 }
 
 void TMemoryCanvas::CopyFromTarget()
 {
-    if (!target_ || bitmap_.Empty())
+    if (straight_ || !target_ || bitmap_.Empty())
         return;
     BitBlt(bitmap_.DC(), 0, 0, Width(), Height(), target_, area_.left, area_.top, SRCCOPY);
 }
 
 void TMemoryCanvas::Flush()
 {
+    if (done_)
+        return;
     done_ = true;
+    if (straight_) {
+        straight_->RestoreState();
+        return;
+    }
     if (!target_ || bitmap_.Empty())
         return;
     // The canvas's objects leave the memory DC first; BitBlt does not need

@@ -5,20 +5,29 @@
 // on the target. The copy happens on Flush() or, when Flush was not called,
 // at the end of the scope; Discard() drops the picture instead. The target DC
 // is borrowed and must outlive this object.
+//
+// With bfUnlessTargetIsMemory, a target that is itself a memory surface (a
+// double-buffered parent's bitmap) is drawn on straight, clipped to the area:
+// it reaches the screen in one step anyway, so a second bitmap and copy would
+// only cost time. Drawing then lands at once, and Discard() cannot undo it.
 #pragma once
 
 #include "toolkit/graphics/Bitmap.h"
 
 #include <windows.h>
 
+#include <optional>
+
 namespace folvane {
+
+enum class TBuffering { bfAlways, bfUnlessTargetIsMemory };
 
 class TMemoryCanvas {
 public:
     // A bitmap of the area's size at the device's depth.
-    TMemoryCanvas(HDC target, const RECT& area);
-    TMemoryCanvas(TCanvas& target, const RECT& area)
-        : TMemoryCanvas(target.Handle(), area)
+    TMemoryCanvas(HDC target, const RECT& area, TBuffering buffering = TBuffering::bfAlways);
+    TMemoryCanvas(TCanvas& target, const RECT& area, TBuffering buffering = TBuffering::bfAlways)
+        : TMemoryCanvas(target.Handle(), area, buffering)
     {
     }
     ~TMemoryCanvas();
@@ -26,10 +35,12 @@ public:
     TMemoryCanvas(const TMemoryCanvas&) = delete;
     TMemoryCanvas& operator=(const TMemoryCanvas&) = delete;
 
-    TCanvas& Canvas() { return bitmap_.Canvas(); }
+    TCanvas& Canvas() { return straight_ ? *straight_ : bitmap_.Canvas(); }
+    // The off-screen picture; empty when drawing straight on the target.
     TBitmap& Bitmap() { return bitmap_; }
-    int Width() const { return bitmap_.Width(); }
-    int Height() const { return bitmap_.Height(); }
+    int Width() const { return area_.right - area_.left; }
+    int Height() const { return area_.bottom - area_.top; }
+    bool DrawsStraight() const { return straight_.has_value(); }
 
     // Starts from what the target shows under the area (for controls that
     // draw over their parent's picture).
@@ -42,6 +53,7 @@ private:
     HDC target_;
     RECT area_;
     TBitmap bitmap_;
+    std::optional<TCanvas> straight_;
     bool done_ = false;
 };
 

@@ -383,6 +383,26 @@ TEST(Canvas, MemoryCanvasCopiesOnceAtTheEnd)
     EXPECT_EQ(target.Pixel(10, 5), clRed);
 }
 
+TEST(Canvas, MemoryCanvasOverAMemorySurfaceDrawsStraightInsideItsArea)
+{
+    TBitmap target;
+    Fill(target, 30, 30, clWhite);
+    const POINT origin = target.Canvas().Origin();
+    {
+        TMemoryCanvas mem(target.Canvas(), Bounds(10, 5, 8, 6), TBuffering::bfUnlessTargetIsMemory);
+        EXPECT_TRUE(mem.DrawsStraight());
+        mem.Canvas().Brush().SetColor(clRed);
+        mem.Canvas().FillRect(Bounds(-5, -5, 40, 40)); // clipped to the area
+        EXPECT_EQ(CountColor(target, clRed), 48);
+        EXPECT_EQ(target.Pixel(10, 5), clRed);
+    }
+    // The target's origin and clipping are as before.
+    EXPECT_EQ(target.Canvas().Origin().x, origin.x);
+    target.Canvas().Brush().SetColor(clBlue);
+    target.Canvas().FillRect(Bounds(0, 0, 30, 30));
+    EXPECT_EQ(CountColor(target, clBlue), 900);
+}
+
 TEST(Font, PropertiesAssignAndChangeNotification)
 {
     TFont a;
