@@ -6,6 +6,7 @@
 #include "controls/ExComboBox.h"
 #include "controls/ExDriveComboBox.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
 #include "toolkit/LoadingScope.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/GdiObjects.h"
@@ -276,6 +277,68 @@ TEST_F(ControlsExComboBox, EmptyListOpensOneRowHighAndAboveNearTheBottom)
     EXPECT_EQ(popup.bottom, box.top);
     combo->CloseUp(false);
     form->SetTop(40);
+}
+
+// Set by the timer below when a context menu was up.
+bool menuSeen = false;
+
+void CALLBACK LookForMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND menu = FindWindowA("#32768", nullptr);
+    menuSeen = menu && IsWindowVisible(menu);
+    EndMenu();
+}
+
+TEST_F(ControlsExComboBox, ListOnlyBoxHasNoCaretNoEditMenuAndUpOnAnEmptyListIsQuiet)
+{
+    auto combo = MakeDriveCombo();
+    combo->SetEnabled(true);
+    combo->SetFocus();
+    Pump(30);
+    ASSERT_TRUE(combo->Focused());
+    GUITHREADINFO thread {};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetCurrentThreadId(), &thread);
+    EXPECT_NE(thread.hwndCaret, combo->Handle());
+
+    menuSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, &LookForMenu);
+    POINT at { 20, 10 };
+    ClientToScreen(combo->Handle(), &at);
+    SendMessageA(combo->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(combo->Handle()), MAKELPARAM(at.x, at.y));
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(menuSeen);
+
+    FakeDrives noCd;
+    combo->SetDriveSource(&noCd);
+    combo->RebuildList();
+    int changes = 0;
+    combo->OnChange = [&](TComponent*) { ++changes; };
+    SendMessageA(combo->Handle(), WM_KEYDOWN, VK_UP, 0);
+    SendMessageA(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    combo->SetDriveSource(nullptr);
+}
+
+TEST_F(ControlsExComboBox, PressOnALabelOrTheWindowFaceClosesTheOpenList)
+{
+    auto combo = MakeDriveCombo();
+    combo->SetEnabled(true);
+    auto label = std::make_unique<TLabel>(nullptr);
+    label->SetParent(form);
+    label->SetBounds(150, 60, 60, 13);
+    label->SetCaption("Label5");
+    for (POINT press : { POINT { 155, 65 }, POINT { 250, 100 } }) {
+        combo->DropDown();
+        ASSERT_TRUE(PopupShown(*combo));
+        SendMouse(form->Handle(), WM_LBUTTONDOWN, press.x, press.y, MK_LBUTTON);
+        SendMouse(form->Handle(), WM_LBUTTONUP, press.x, press.y);
+        EXPECT_FALSE(PopupShown(*combo)) << press.x;
+        EXPECT_FALSE(combo->DroppedDown());
+        EXPECT_EQ(combo->Text(), L"");
+    }
 }
 
 TEST_F(ControlsExComboBox, TypedTextSearchesAndIsForgottenAfterAPause)
