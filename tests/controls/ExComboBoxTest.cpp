@@ -5,6 +5,7 @@
 
 #include "controls/ExComboBox.h"
 #include "controls/ExDriveComboBox.h"
+#include "controls/ExTheme.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
 #include "toolkit/LoadingScope.h"
@@ -15,6 +16,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <set>
 
 namespace folvane {
 namespace {
@@ -375,6 +377,7 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
 {
     auto combo = MakeDriveCombo();
     combo->SetColor(clWhite);
+    combo->SetUseXPThemes(false); // the classic drawing; the visual style's is below
     TBitmap row(124, 17, TPixelFormat::pf32bit);
     testing::ReviewOnFailure review(row, "combo_row");
     combo->DrawItem(row.Canvas(), 0, RECT { 0, 0, 124, 17 }, false);
@@ -410,6 +413,36 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
     EXPECT_EQ(glyph.Pixel(4, 4), static_cast<TColor>(ColorToRGB(clBtnText)));
     EXPECT_EQ(glyph.Pixel(1, 1), static_cast<TColor>(ColorToRGB(clBtnText)));
     EXPECT_EQ(glyph.Pixel(0, 1), clWhite);
+}
+
+// The colours of a drawn row's text, right of its icon.
+std::set<TColor> RowInk(TExDriveComboBox& combo)
+{
+    TBitmap row(124, 17, TPixelFormat::pf32bit);
+    combo.DrawItem(row.Canvas(), 0, RECT { 0, 0, 124, 17 }, false);
+    std::set<TColor> ink;
+    for (int x = 20; x < 124; ++x)
+        for (int y = 0; y < 17; ++y)
+            if (row.Pixel(x, y) != clWhite)
+                ink.insert(row.Pixel(x, y));
+    return ink;
+}
+
+TEST_F(ControlsExComboBox, RowTextTakesTheVisualStylesEditTextStates)
+{
+    ASSERT_TRUE(ThemesActive()) << "the test prefix runs with a visual style";
+    auto combo = MakeDriveCombo(); // disabled
+    combo->SetColor(clWhite);
+    const std::set<TColor> disabled = RowInk(*combo);
+    combo->SetEnabled(true);
+    const std::set<TColor> normal = RowInk(*combo);
+    ASSERT_FALSE(normal.empty());
+    EXPECT_NE(disabled, normal);
+    // Without the style the disabled box keeps its colours.
+    combo->SetUseXPThemes(false);
+    const std::set<TColor> classic = RowInk(*combo);
+    combo->SetEnabled(false);
+    EXPECT_EQ(RowInk(*combo), classic);
 }
 
 } // namespace
