@@ -60,4 +60,13 @@ bool ArrowGlyphPixel(int x, int y)
     return x >= y && x <= kArrowGlyphWidth - 1 - y;
 }
 
+int DriveTextThemeState(bool enabled, bool selected, bool hot)
+{
+    if (!enabled)
+        return 4;
+    if (selected)
+        return 3;
+    return hot ? 2 : 1;
+}
+
 } // namespace folvane

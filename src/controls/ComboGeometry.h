@@ -62,6 +62,10 @@ struct DriveItemLayout {
 
 DriveItemLayout LayoutDriveItem(const PixelRect& row, int iconSize);
 
+// The visual style's edit-text state a drive row's text is drawn in: disabled (4) before
+// selected (3) before hot (2, the pointer over the box) before normal (1).
+int DriveTextThemeState(bool enabled, bool selected, bool hot);
+
 // ---------------------------------------------------------------------------
 // Drop-down arrow
 // ---------------------------------------------------------------------------

@@ -27,7 +27,7 @@ TExCheckItem::TExCheckItem(TComponent* owner)
     SetBounds(Left(), Top(), 60, 17);
     SetTabStop(true);
     SetColor(clBtnFace);
-    Font().SetColor(clBtnText);
+    SetDefaultFontColor(clBtnText);
     // The press tracker remembers who held the capture before, so the toolkit
     // must not capture first; a fast second click is a click of its own.
     SetCapturesMouse(false);

@@ -555,7 +555,7 @@ void TCustomExComboBox::KeyDown(std::uint16_t& key, TShiftState shift)
         }
     } else if ((key == VK_UP || key == VK_DOWN) && canDrop_ && (shift & (ssAlt | ssCtrl)) == 0) {
         const int next = key == VK_UP ? std::max(itemIndex_ - 1, 0) : std::min(itemIndex_ + 1, list_->Count() - 1);
-        if (next != itemIndex_)
+        if (next != itemIndex_ && list_->Count() > 0)
             UserSelect(next);
         key = 0;
         return;
@@ -660,6 +660,12 @@ void TCustomExComboBox::PaintTextArea(TCanvas& canvas, const RECT& area)
     const bool focusedLook = Focused() && EnabledInParents();
     canvas.Brush().SetColor(focusedLook ? FocusedSelectColor() : Color());
     canvas.FillRect(area);
+}
+
+bool TCustomExComboBox::ShowsTextCursor() const
+{
+    // A box that can only take a text from the list shows it as an item.
+    return !ListOnly();
 }
 
 void TCustomExComboBox::FillItem(TCanvas& canvas, const RECT& rect, bool selected)

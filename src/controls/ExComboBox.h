@@ -169,6 +169,7 @@ protected:
     void CancelMode() override;
     void EnabledChanged() override;
     void PaintTextArea(TCanvas& canvas, const RECT& area) override;
+    bool ShowsTextCursor() const override;
     void ButtonClick() override;
     // Typing into an editable box selects the item the text equals.
     void Change() override;

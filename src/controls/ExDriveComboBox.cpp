@@ -2,6 +2,7 @@
 #include "controls/ExDriveComboBox.h"
 
 #include "controls/ComboGeometry.h"
+#include "controls/ExTheme.h"
 #include "controls/Win32DriveSource.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/GdiObjects.h"
@@ -179,8 +180,17 @@ void TExDriveComboBox::DrawItem(TCanvas& canvas, int index, const RECT& rect, bo
     RECT text { layout.textLeft, rect.top, rect.right, rect.bottom };
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     // Drawn in the system code page, as the label would be by an ANSI program.
-    canvas.DrawText(
-        WideToAnsi(ApplyTextCase(item, textCase_)), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT);
+    const std::string shown = WideToAnsi(ApplyTextCase(item, textCase_));
+    constexpr unsigned flags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_LEFT;
+    bool themed = false;
+    if (ThemedDrawing() && HandleAllocated()) {
+        canvas.Refresh();
+        const int state = DriveTextThemeState(EnabledInParents(), selected, MouseInside());
+        themed = DrawThemeTextPart(
+            ExistingHandle(), canvas.Handle(), L"EDIT", kThemeEditText, state, AnsiToWide(shown).c_str(), flags, text);
+    }
+    if (!themed)
+        canvas.DrawText(shown, text, flags);
     if (selected)
         BlendSelection(canvas, rect);
 }

@@ -67,6 +67,7 @@ void TCustomExEdit::SetText(const std::wstring& value)
     if (value == model_.Text())
         return;
     model_.SetText(value);
+    model_.ClearUndo(); // an older text must not come back
     model_.MoveTo(0, false);
     modified_ = false;
     scroll_ = 0;
@@ -534,7 +535,7 @@ void TCustomExEdit::UserChanged()
 
 void TCustomExEdit::DoEnter()
 {
-    if (HandleAllocated() && !hasCaret_) {
+    if (HandleAllocated() && !hasCaret_ && ShowsTextCursor()) {
         const Line line = MeasureLine();
         hasCaret_ = CreateCaret(ExistingHandle(), nullptr, 1, line.ascent + line.descent) != FALSE;
         PlaceCaret();
@@ -563,7 +564,8 @@ void TCustomExEdit::DoExit()
 void TCustomExEdit::KeyDown(std::uint16_t& key, TShiftState shift)
 {
     TExThemedControl::KeyDown(key, shift);
-    if (key != 0 && EditKey(key, shift))
+    // Enter ends here in a single-line box; it does not reach the form's buttons.
+    if (key != 0 && (EditKey(key, shift) || key == VK_RETURN))
         key = 0;
 }
 
@@ -749,7 +751,7 @@ void TCustomExEdit::RunMenuCommand(UINT command)
 
 bool TCustomExEdit::ContextPopup(int screenX, int screenY)
 {
-    if (PopupMenu())
+    if (PopupMenu() || !ShowsTextCursor())
         return TExThemedControl::ContextPopup(screenX, screenY);
     if (!HandleAllocated())
         return false;

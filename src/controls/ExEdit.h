@@ -163,6 +163,9 @@ protected:
 
     // The keys of the text box itself; true when it used the key.
     bool EditKey(std::uint16_t key, TShiftState shift);
+    // False for a box whose text area shows a list item instead of editable
+    // text: it has no caret and no edit menu.
+    virtual bool ShowsTextCursor() const { return true; }
     // Sets the height from the font when AutoSize is on.
     void AdjustHeight();
     EditFrame Frame() const;

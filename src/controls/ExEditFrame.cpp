@@ -10,8 +10,6 @@ namespace folvane {
 
 namespace {
 
-constexpr int kThemeEditText = 1;
-
 UINT SideFlags(TEditBorderSides sides)
 {
     UINT flags = 0;

@@ -130,7 +130,7 @@ TCustomExGraphicButton::TCustomExGraphicButton(TComponent* owner)
 {
     SetBounds(Left(), Top(), 75, 25);
     SetColor(clBtnFace);
-    Font().SetColor(clBtnText);
+    SetDefaultFontColor(clBtnText);
     // Quick presses are each a click of their own.
     SetAcceptsDoubleClicks(false);
     glyph_.OnChange = [this] { Invalidate(); };

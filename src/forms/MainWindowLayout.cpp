@@ -13,6 +13,7 @@
 #include "forms/DialogFace.h"
 #include "forms/LayoutResources.h"
 #include "forms/MainWindow.h"
+#include "forms/MakerNotice.h"
 #include "labels/BvLabel.h"
 #include "labels/BvSimpleLabel.h"
 #include "skin/SkinButton.h"
@@ -119,6 +120,7 @@ TBvLabel* ResultLabel(TForm& owner, TWinControl* page, const char* name, RECT bo
 {
     TBvLabel* label = CustomBevelLabel(owner, page, name, bounds);
     label->SetMultiLine(true);
+    label->SetShowAccelChar(false); // paths and registry texts are shown as they are
     FixSize(*label);
     return label;
 }
@@ -234,6 +236,7 @@ void TfrmMain::BuildLayout()
     StoreFont(*this);
     SetPosition(TPosition::poScreenCenter);
     SetKeyPreview(true);
+    SetShowHint(true); // every control with a hint text shows it
 
     skinForm1 = Place<TSkinForm>(form, this, "skinForm1", { 0, 0, 620, 470 });
     LoadResourceBitmap(*skinForm1->Glyph(), "MAINFACE");
@@ -271,7 +274,7 @@ void TfrmMain::BuildLayout()
     btnClose = TitleButton(form, "btnClose", { 567, 6, 34, 34 });
 
     lbSkelvor = Place<TLabel>(form, this, "lbSkelvor", { 93, 429, 160, 13 });
-    lbSkelvor->SetCaption("\xA9 2007 Skelvor. All rights reserved.");
+    lbSkelvor->SetCaption(MakerNotice(GetACP()));
     StoreFont(*lbSkelvor, fsBold, clNavy);
     lbSkelvor->SetTransparent(true);
     lbSkelvor->SetCursor(crHandPoint);
@@ -389,6 +392,7 @@ void TfrmMain::BuildLayout()
     edNewFS9Path->SetColor(kFieldColor);
     edNewFS9Path->SetBorderStyle(TEditBorderStyle::bsSingle);
     edNewFS9Path->SetCtl3D(true);
+    edNewFS9Path->SetAutoSize(false);
     StoreFont(*edNewFS9Path, 0, clBlack);
     edNewFS9Path->SetTabOrder(0);
 

@@ -224,10 +224,25 @@ void TControl::ParentFontChanged()
 {
     if (!parentFont_ || !parent_)
         return;
+    TakeParentFont();
+    FontChanged();
+}
+
+void TControl::TakeParentFont()
+{
     fontChanging_ = true;
     font_->Assign(parent_->Font());
+    if (ownFontColor_)
+        font_->SetColor(*ownFontColor_);
     fontChanging_ = false;
-    FontChanged();
+}
+
+void TControl::SetDefaultFontColor(TColor value)
+{
+    ownFontColor_ = value;
+    fontChanging_ = true;
+    font_->SetColor(value);
+    fontChanging_ = false;
 }
 
 void TControl::FontChanged()
@@ -539,11 +554,8 @@ void TControl::Loaded()
     TComponent::Loaded();
     if (parentColor_ && parent_)
         color_ = parent_->Color();
-    if (parentFont_ && parent_) {
-        fontChanging_ = true;
-        font_->Assign(parent_->Font());
-        fontChanging_ = false;
-    }
+    if (parentFont_ && parent_)
+        TakeParentFont();
     if (parentShowHint_ && parent_)
         showHint_ = parent_->ShowHint();
     Invalidate();

@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace folvane {
@@ -207,12 +208,17 @@ protected:
     void ApplyConstraints(int& width, int& height) const;
     // Sets the colour without turning ParentColor off.
     void StoreColor(TColor value);
+    // A font colour of the control's own (set at construction): the face, size and style
+    // still follow the parent while ParentFont is on.
+    void SetDefaultFontColor(TColor value);
     void SetMouseInside(bool value) { mouseInside_ = value; }
     // Tells the parent window to repaint this control's rectangle (graphic controls).
     void InvalidateRectOnParent(const RECT& rect);
 
 private:
     void RestackWindow(HWND place);
+    // Takes the parent's font, keeping a colour of the control's own.
+    void TakeParentFont();
     friend class TWinControl;
 
     TWinControl* parent_ = nullptr;
@@ -228,6 +234,7 @@ private:
     std::unique_ptr<TFont> font_;
     bool parentFont_ = true;
     bool fontChanging_ = false;
+    std::optional<TColor> ownFontColor_;
     std::string caption_;
     std::string hint_;
     bool showHint_ = false;

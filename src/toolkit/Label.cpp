@@ -144,6 +144,9 @@ void TLabel::AdjustBounds()
     RECT r { 0, 0, wordWrap_ ? Width() : 0, 0 };
     canvas.DrawText(text, r, DrawTextFlags() | DT_CALCRECT);
     int width = r.right;
+    int height = r.bottom;
+    // Constraints first, so that an aligned label moves by the width it really gives up.
+    ApplyConstraints(width, height);
     int left = Left();
     if (!wordWrap_) {
         if (alignment_ == TAlignment::taRightJustify)
@@ -153,7 +156,7 @@ void TLabel::AdjustBounds()
     } else {
         width = Width();
     }
-    SetBounds(left, Top(), width, r.bottom);
+    SetBounds(left, Top(), width, height);
 }
 
 void TLabel::Paint(TCanvas& canvas)

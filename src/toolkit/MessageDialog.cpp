@@ -118,6 +118,38 @@ TOwnedFont MessageFont()
     return TOwnedFont(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
 }
 
+// Measures `text` wrapped at `rect`'s width; returns it whole when it is no taller than
+// `maxHeight`, else cut after the most characters that still fit with "..." after them.
+std::string FitTextHeight(HDC dc, const std::string& text, RECT& rect, int maxHeight, UINT flags)
+{
+    auto measure = [&](const std::string& candidate) {
+        RECT r { 0, 0, rect.right, 0 };
+        DrawTextA(dc, candidate.c_str(), static_cast<int>(candidate.size()), &r, flags | DT_CALCRECT);
+        return r;
+    };
+    rect = measure(text);
+    if (rect.bottom <= maxHeight)
+        return text;
+    // Cut only between characters: a double-byte character stays whole.
+    std::vector<std::size_t> ends { 0 };
+    for (const char* p = text.c_str(); *p;) {
+        p = CharNextExA(CP_ACP, p, 0);
+        ends.push_back(static_cast<std::size_t>(p - text.c_str()));
+    }
+    std::size_t fits = 0;
+    std::size_t tooMany = ends.size();
+    while (tooMany - fits > 1) {
+        const std::size_t middle = (fits + tooMany) / 2;
+        if (measure(text.substr(0, ends[middle]) + "...").bottom <= maxHeight)
+            fits = middle;
+        else
+            tooMany = middle;
+    }
+    std::string cut = text.substr(0, ends[fits]) + "...";
+    rect = measure(cut);
+    return cut;
+}
+
 } // namespace
 
 const char* MessageDlgCaption(TMsgDlgType type)
@@ -192,29 +224,42 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
     TOwnedFont font = MessageFont();
     HICON icon = IconFor(type) ? LoadIconA(nullptr, IconFor(type)) : nullptr;
 
+    // The dialog stays inside the work area: text that would make it taller is cut, and a
+    // word too long for the width is clipped, so that the buttons always show.
+    RECT work { 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+    DWORD exStyle = WS_EX_DLGMODALFRAME;
+    RECT frame {};
+    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    const int maxClientWidth = (work.right - work.left) - (frame.right - frame.left);
+    const int maxClientHeight = (work.bottom - work.top) - (frame.bottom - frame.top);
+
     // Measure the text in the dialog's font, wrapped at half the screen.
-    RECT textRect { 0, 0, std::max(GetSystemMetrics(SM_CXSCREEN) / 2, 200), 0 };
+    int textLeft = icon ? kMargin + kIconSize + kMargin : kMargin;
+    const int maxTextWidth = std::max(maxClientWidth - textLeft - kMargin, 1);
+    const int maxTextHeight = std::max(maxClientHeight - 3 * kMargin - kButtonHeight, 1);
+    RECT textRect { 0, 0, std::min(std::max(GetSystemMetrics(SM_CXSCREEN) / 2, 200), maxTextWidth), 0 };
     constexpr UINT textFlags = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
+    std::string shown;
     {
         TWindowDC screen;
         TSelectScope select(screen.Get(), font.Get());
-        DrawTextA(screen.Get(), text.c_str(), static_cast<int>(text.size()), &textRect, textFlags | DT_CALCRECT);
+        shown = FitTextHeight(screen.Get(), text, textRect, maxTextHeight, textFlags);
     }
-    int textLeft = icon ? kMargin + kIconSize + kMargin : kMargin;
+    textRect.right = std::min<LONG>(textRect.right, maxTextWidth);
     int contentHeight = std::max<int>(textRect.bottom, icon ? kIconSize : 0);
     int count = static_cast<int>(list.size());
     int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
     int clientWidth = std::max<int>(textLeft + textRect.right + kMargin, rowWidth + 2 * kMargin);
     int clientHeight = kMargin + contentHeight + kMargin + kButtonHeight + kMargin;
 
-    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    DWORD exStyle = WS_EX_DLGMODALFRAME;
     RECT outer { 0, 0, clientWidth, clientHeight };
     AdjustWindowRectEx(&outer, style, FALSE, exStyle);
     int width = outer.right - outer.left;
     int height = outer.bottom - outer.top;
-    int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+    int left = work.left + (work.right - work.left - width) / 2;
+    int top = work.top + (work.bottom - work.top - height) / 2;
 
     std::string caption = type == TMsgDlgType::mtCustom ? Application().Title() : MessageDlgCaption(type);
     HWND previous = GetActiveWindow();
@@ -233,7 +278,7 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
         SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
     int textTop = kMargin + (contentHeight - textRect.bottom) / 2;
-    HWND label = CreateWindowExA(0, "STATIC", text.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, textLeft,
+    HWND label = CreateWindowExA(0, "STATIC", shown.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, textLeft,
         textTop, textRect.right, textRect.bottom, dialog, nullptr, instance, nullptr);
     setFont(label);
 

@@ -113,11 +113,8 @@ void TWinControl::InsertControl(TControl* control)
     // Inherited looks are taken at once; the loading path takes them again in Loaded().
     if (control->parentColor_)
         control->color_ = Color();
-    if (control->parentFont_) {
-        control->fontChanging_ = true;
-        control->font_->Assign(Font());
-        control->fontChanging_ = false;
-    }
+    if (control->parentFont_)
+        control->TakeParentFont();
     if (control->parentShowHint_)
         control->showHint_ = ShowHint();
     if (control->IsLoading())
@@ -783,6 +780,7 @@ LRESULT TWinControl::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lPar
         break;
     }
     if (down) {
+        CancelModeOfFocused(target);
         target->DispatchMouseDown(button, shift, local.x, local.y, dbl);
     } else {
         releasingCapture_ = true;
@@ -792,6 +790,18 @@ LRESULT TWinControl::HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lPar
             captureControl_ = nullptr;
     }
     return systemProc_ ? DefaultHandler(message, wParam, lParam) : 0;
+}
+
+void TWinControl::CancelModeOfFocused(const TControl* pressed) const
+{
+    // A press elsewhere ends the focused control's mode (an open list, a drag), even when
+    // what was pressed takes no focus: a label, a picture, the window's face.
+    HWND focus = GetFocus();
+    if (!focus || focus == handle_)
+        return;
+    const TWinControl* focused = FromHandle(focus);
+    if (focused && !focused->ContainsControl(pressed))
+        SendMessageA(focus, WM_CANCELMODE, 0, 0);
 }
 
 void TWinControl::CancelMode()

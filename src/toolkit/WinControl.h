@@ -156,6 +156,8 @@ private:
     void CreateChildHandles();
     void TakeStackingPlace();
     LRESULT HandleMouseMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // Sends the focused control a cancel-mode message unless `pressed` is part of it.
+    void CancelModeOfFocused(const TControl* pressed) const;
     LRESULT HandleKeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void TrackHover(TControl* control);
     void PaintMessage(HDC dc);

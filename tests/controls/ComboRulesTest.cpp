@@ -124,6 +124,11 @@ TEST(ControlsComboGeometry, DriveRowsIconsAndArrow)
     EXPECT_EQ(row.textLeft, 20);
     EXPECT_EQ(LayoutDriveItem({ 2, 0, 120, 21 }, 16).icon.top, 2);
 
+    EXPECT_EQ(DriveTextThemeState(false, true, true), 4);
+    EXPECT_EQ(DriveTextThemeState(true, true, true), 3);
+    EXPECT_EQ(DriveTextThemeState(true, false, true), 2);
+    EXPECT_EQ(DriveTextThemeState(true, false, false), 1);
+
     std::string rows;
     for (int y = 0; y < kArrowGlyphHeight; ++y) {
         for (int x = 0; x < kArrowGlyphWidth; ++x)

@@ -285,6 +285,31 @@ TEST_F(ControlsExCheckBox, CaptionBesideTheBoxAndAutoSize)
     EXPECT_GT(shadowPixels, 20);
 }
 
+TEST_F(ControlsExCheckBox, CaptionTakesTheParentsFaceSizeAndStyleInItsOwnColour)
+{
+    auto* page = new TCustomControl(form);
+    page->SetParent(form);
+    page->SetBounds(0, 0, 200, 40);
+    TFont bold;
+    bold.SetStyle(fsBold);
+    bold.SetColor(clNavy);
+    page->SetFont(bold);
+    auto* own = new TExCheckBox(form);
+    own->SetParent(page);
+    own->SetCaption(L"Set &CD-ROM Path:");
+    EXPECT_TRUE(own->ParentFont());
+    EXPECT_EQ(own->Font().Style(), fsBold);
+    EXPECT_EQ(own->Font().Name(), page->Font().Name());
+    EXPECT_EQ(own->Font().Color(), clBtnText);
+    const int boldWidth = own->Width();
+    bold.SetStyle(0);
+    page->SetFont(bold); // and it follows later changes
+    EXPECT_EQ(own->Font().Style(), 0);
+    EXPECT_EQ(own->Font().Color(), clBtnText);
+    EXPECT_LT(own->Width(), boldWidth);
+    delete page;
+}
+
 TEST_F(ControlsExCheckBox, TransparentShowsTheParent)
 {
     box->SetColor(clYellow);

@@ -5,7 +5,9 @@
 
 #include "controls/ExComboBox.h"
 #include "controls/ExDriveComboBox.h"
+#include "controls/ExTheme.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
 #include "toolkit/LoadingScope.h"
 #include "toolkit/graphics/Canvas.h"
 #include "toolkit/graphics/GdiObjects.h"
@@ -14,6 +16,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <set>
 
 namespace folvane {
 namespace {
@@ -278,6 +281,68 @@ TEST_F(ControlsExComboBox, EmptyListOpensOneRowHighAndAboveNearTheBottom)
     form->SetTop(40);
 }
 
+// Set by the timer below when a context menu was up.
+bool menuSeen = false;
+
+void CALLBACK LookForMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND menu = FindWindowA("#32768", nullptr);
+    menuSeen = menu && IsWindowVisible(menu);
+    EndMenu();
+}
+
+TEST_F(ControlsExComboBox, ListOnlyBoxHasNoCaretNoEditMenuAndUpOnAnEmptyListIsQuiet)
+{
+    auto combo = MakeDriveCombo();
+    combo->SetEnabled(true);
+    combo->SetFocus();
+    Pump(30);
+    ASSERT_TRUE(combo->Focused());
+    GUITHREADINFO thread {};
+    thread.cbSize = sizeof(thread);
+    GetGUIThreadInfo(GetCurrentThreadId(), &thread);
+    EXPECT_NE(thread.hwndCaret, combo->Handle());
+
+    menuSeen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, &LookForMenu);
+    POINT at { 20, 10 };
+    ClientToScreen(combo->Handle(), &at);
+    SendMessageA(combo->Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(combo->Handle()), MAKELPARAM(at.x, at.y));
+    KillTimer(nullptr, timer);
+    EXPECT_FALSE(menuSeen);
+
+    FakeDrives noCd;
+    combo->SetDriveSource(&noCd);
+    combo->RebuildList();
+    int changes = 0;
+    combo->OnChange = [&](TComponent*) { ++changes; };
+    SendMessageA(combo->Handle(), WM_KEYDOWN, VK_UP, 0);
+    SendMessageA(combo->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(combo->ItemIndex(), -1);
+    combo->SetDriveSource(nullptr);
+}
+
+TEST_F(ControlsExComboBox, PressOnALabelOrTheWindowFaceClosesTheOpenList)
+{
+    auto combo = MakeDriveCombo();
+    combo->SetEnabled(true);
+    auto label = std::make_unique<TLabel>(nullptr);
+    label->SetParent(form);
+    label->SetBounds(150, 60, 60, 13);
+    label->SetCaption("Label5");
+    for (POINT press : { POINT { 155, 65 }, POINT { 250, 100 } }) {
+        combo->DropDown();
+        ASSERT_TRUE(PopupShown(*combo));
+        SendMouse(form->Handle(), WM_LBUTTONDOWN, press.x, press.y, MK_LBUTTON);
+        SendMouse(form->Handle(), WM_LBUTTONUP, press.x, press.y);
+        EXPECT_FALSE(PopupShown(*combo)) << press.x;
+        EXPECT_FALSE(combo->DroppedDown());
+        EXPECT_EQ(combo->Text(), L"");
+    }
+}
+
 TEST_F(ControlsExComboBox, TypedTextSearchesAndIsForgottenAfterAPause)
 {
     auto combo = std::make_unique<TCustomExComboBox>(nullptr);
@@ -312,6 +377,7 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
 {
     auto combo = MakeDriveCombo();
     combo->SetColor(clWhite);
+    combo->SetUseXPThemes(false); // the classic drawing; the visual style's is below
     TBitmap row(124, 17, TPixelFormat::pf32bit);
     testing::ReviewOnFailure review(row, "combo_row");
     combo->DrawItem(row.Canvas(), 0, RECT { 0, 0, 124, 17 }, false);
@@ -347,6 +413,36 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
     EXPECT_EQ(glyph.Pixel(4, 4), static_cast<TColor>(ColorToRGB(clBtnText)));
     EXPECT_EQ(glyph.Pixel(1, 1), static_cast<TColor>(ColorToRGB(clBtnText)));
     EXPECT_EQ(glyph.Pixel(0, 1), clWhite);
+}
+
+// The colours of a drawn row's text, right of its icon.
+std::set<TColor> RowInk(TExDriveComboBox& combo)
+{
+    TBitmap row(124, 17, TPixelFormat::pf32bit);
+    combo.DrawItem(row.Canvas(), 0, RECT { 0, 0, 124, 17 }, false);
+    std::set<TColor> ink;
+    for (int x = 20; x < 124; ++x)
+        for (int y = 0; y < 17; ++y)
+            if (row.Pixel(x, y) != clWhite)
+                ink.insert(row.Pixel(x, y));
+    return ink;
+}
+
+TEST_F(ControlsExComboBox, RowTextTakesTheVisualStylesEditTextStates)
+{
+    ASSERT_TRUE(ThemesActive()) << "the test prefix runs with a visual style";
+    auto combo = MakeDriveCombo(); // disabled
+    combo->SetColor(clWhite);
+    const std::set<TColor> disabled = RowInk(*combo);
+    combo->SetEnabled(true);
+    const std::set<TColor> normal = RowInk(*combo);
+    ASSERT_FALSE(normal.empty());
+    EXPECT_NE(disabled, normal);
+    // Without the style the disabled box keeps its colours.
+    combo->SetUseXPThemes(false);
+    const std::set<TColor> classic = RowInk(*combo);
+    combo->SetEnabled(false);
+    EXPECT_EQ(RowInk(*combo), classic);
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "controls/ExButtonEdit.h"
 #include "controls/UnicodeClipboard.h"
 #include "toolkit/Form.h"
+#include "toolkit/GraphicControl.h"
 
 #include <gtest/gtest.h>
 
@@ -279,6 +280,37 @@ TEST_F(ControlsExEdit, KeysClipboardAndUndo)
     edit->SetNotifyUserChangeOnly(false);
     edit->SetText(L"Y");
     EXPECT_EQ(changes, before + 1);
+}
+
+// Counts the Enter presses that reach the form's dialog keys (a default button would).
+class EnterWatch : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    bool DialogKey(std::uint16_t key, TShiftState) override
+    {
+        enters += key == VK_RETURN;
+        return false;
+    }
+    int enters = 0;
+};
+
+TEST_F(ControlsExEdit, TextSetByCodeForgetsUndoAndEnterEndsInTheBox)
+{
+    edit->SetReadOnly(false);
+    edit->SetFocus();
+    Type(edit->Handle(), "C:\\Old");
+    edit->SetText(L"C:\\New\\");
+    {
+        HeldKeys ctrl { VK_CONTROL };
+        Key(edit->Handle(), 'Z');
+    }
+    EXPECT_EQ(edit->Text(), L"C:\\New\\");
+
+    auto* watch = new EnterWatch(form);
+    watch->SetParent(form);
+    Key(edit->Handle(), VK_RETURN);
+    EXPECT_EQ(watch->enters, 0);
+    delete watch;
 }
 
 TEST_F(ControlsExEdit, ReadOnlyRefusesTypingAndGreysPaste)

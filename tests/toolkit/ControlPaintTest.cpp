@@ -241,6 +241,21 @@ TEST_F(PaintFixture, AutoSizedLabelTakesTheSizeOfItsText)
     EXPECT_EQ(label->Left() + label->Width(), right); // grows and shrinks away from the right edge
 }
 
+TEST_F(PaintFixture, CentredLabelOfFixedWidthStaysWhereItIsStored)
+{
+    // A group-box caption: centred, its width held by constraints, wider than its text.
+    auto* label = new TLabel(&form);
+    label->SetParent(&form);
+    label->SetAlignment(TAlignment::taCenter);
+    label->SetBounds(39, 45, 80, 13);
+    label->SetConstraints({ 80, 0, 80, 0 });
+    label->SetCaption("Registry Key:");
+    EXPECT_EQ(label->Left(), 39);
+    EXPECT_EQ(label->Width(), 80);
+    label->SetCaption("Key:");
+    EXPECT_EQ(label->Left(), 39);
+}
+
 TEST_F(PaintFixture, ImageDrawsItsBitmapWithTheTransparentColourLeftOut)
 {
     auto* image = new TImage(&form);

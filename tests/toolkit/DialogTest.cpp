@@ -182,6 +182,50 @@ TEST(MessageDialog, TabMovesToAnotherButtonAndEnterPressesIt)
     EXPECT_EQ(MessageDlg("Write the path?", TMsgDlgType::mtConfirmation, mbYes | mbNo), mrNo);
 }
 
+TEST(MessageDialog, NeverOutgrowsTheWorkAreaAndItsButtonsShow)
+{
+    std::string manyLines = "The path your registry is reporting is:\r\n\r\n";
+    for (int i = 0; i < 300; ++i)
+        manyLines += "C:\\Games\\Flight Simulator X\\" + std::to_string(i) + "\r\n";
+    const std::string longWord = "C:\\" + std::string(6000, 'x') + "\\";
+    RECT work;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    for (const std::string& text : { manyLines, longWord }) {
+        RECT dialog {}, button {};
+        Seen seen;
+        testing::RunSoon([&] {
+            HWND window = FindWindowA(kMessageDialogClass, nullptr);
+            seen = Inspect(window);
+            if (!window)
+                return;
+            GetWindowRect(window, &dialog);
+            for (HWND child : Children(window))
+                if (ClassOf(child) == "Static" && !(GetWindowLongA(child, GWL_STYLE) & SS_ICON)) {
+                    seen.text.resize(static_cast<std::size_t>(GetWindowTextLengthA(child)) + 1);
+                    seen.text.resize(static_cast<std::size_t>(
+                        GetWindowTextA(child, seen.text.data(), static_cast<int>(seen.text.size()))));
+                }
+            HWND ok = FindWindowExA(window, nullptr, "Button", nullptr);
+            GetWindowRect(ok, &button);
+            SendMessageA(ok, BM_CLICK, 0, 0);
+        });
+        EXPECT_EQ(MessageDlg(text, TMsgDlgType::mtWarning, mbOK), mrOk);
+        ASSERT_TRUE(seen.found);
+        EXPECT_GE(dialog.top, work.top);
+        EXPECT_LE(dialog.bottom, work.bottom);
+        EXPECT_GE(dialog.left, work.left);
+        EXPECT_LE(dialog.right, work.right);
+        EXPECT_LE(button.bottom, dialog.bottom);
+        EXPECT_LE(button.right, dialog.right);
+        EXPECT_GT(button.bottom, button.top);
+        if (text == manyLines) {
+            ASSERT_GT(seen.text.size(), 3u);
+            EXPECT_EQ(seen.text.substr(seen.text.size() - 3), "...");
+            EXPECT_EQ(text.compare(0, seen.text.size() - 3, seen.text, 0, seen.text.size() - 3), 0);
+        }
+    }
+}
+
 TEST(MessageDialog, OtherWindowsAreDisabledWhileItIsOpen)
 {
     TForm form;
