@@ -61,6 +61,19 @@ std::string RawValue(HKEY root, const char* name, DWORD* type)
     return status == ERROR_SUCCESS ? std::string(data, size) : "<missing>";
 }
 
+struct Inputs : PathWriterInputs {
+    std::u16string FolderText() const override { return u"C:\\FSX"; }
+    bool DriveListEnabled() const override { return true; }
+    std::u16string DriveListText() const override { return u"E:"; }
+    char DriveLetter() const override { return 'E'; }
+    bool AddToCurrentUserChecked() const override { return true; }
+    void ClickGetFSXPath() override { }
+    void EndForElevatedInstance() override { }
+};
+
+const std::string kUpdated
+    = "The FSX Registry entry has been updated!\r\n\r\nUse the Get Path tab to verify the change.";
+
 class RealRegistry : public ::testing::Test {
 protected:
     void SetUp() override
@@ -81,6 +94,24 @@ protected:
         RemoveDirectoryA("C:\\FSX");
         RemoveDirectoryA("C:\\FSXDIR\\fsx.exe");
         RemoveDirectoryA("C:\\FSXDIR");
+    }
+
+    // "Set FSX Path" for C:\FSX with the CD-ROM path and the user copy, every
+    // question answered with its first button; the last message shown.
+    std::string SetPathAnsweringYes()
+    {
+        testing::EventLog log;
+        testing::FakeDialogs dialogs(log);
+        testing::FakeShell shell(log);
+        testing::FakeSound sound(log);
+        Win32Clock clock;
+        testing::FakeWindowDriver windows(log);
+        Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
+        InterfaceSounds sounds(locator, files, sound);
+        PathWriter writer(platform, locator, sounds);
+        Inputs inputs;
+        writer.btnSetRegPathClick(inputs);
+        return dialogs.shown.empty() ? std::string() : dialogs.shown.back().text;
     }
 
     std::string MachineRead()
@@ -155,32 +186,9 @@ TEST_F(RealRegistry, ResolverProvesFoldersByTheRealFile)
     EXPECT_EQ("c:\\fsx\\", locator.CurrentFolder());
 }
 
-struct Inputs : PathWriterInputs {
-    std::u16string FolderText() const override { return u"C:\\FSX"; }
-    bool DriveListEnabled() const override { return true; }
-    std::u16string DriveListText() const override { return u"E:"; }
-    char DriveLetter() const override { return 'E'; }
-    bool AddToCurrentUserChecked() const override { return true; }
-    void ClickGetFSXPath() override { }
-    void EndForElevatedInstance() override { }
-};
-
 TEST_F(RealRegistry, WriterCreatesTheKeysAndWritesStrings)
 {
-    testing::EventLog log;
-    testing::FakeDialogs dialogs(log); // every question answered with its first button
-    testing::FakeShell shell(log);
-    testing::FakeSound sound(log);
-    testing::FakeClock clock(log);
-    testing::FakeWindowDriver windows(log);
-    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-    InterfaceSounds sounds(locator, files, sound);
-    PathWriter writer(platform, locator, sounds);
-    Inputs inputs;
-    writer.btnSetRegPathClick(inputs);
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ("The FSX Registry entry has been updated!\r\n\r\nUse the Get Path tab to verify the change.",
-        dialogs.shown.back().text);
+    EXPECT_EQ(kUpdated, SetPathAnsweringYes());
 
     DWORD type = 0;
     EXPECT_EQ(std::string("C:\\FSX\\\0", 8), RawValue(HKEY_LOCAL_MACHINE, "SetupPath", &type));
@@ -268,19 +276,7 @@ TEST_F(RealRegistry, ImportedBackupGivesBackTheStateBeforeTheWrite)
     const auto before = AllValues();
     ASSERT_EQ(3u, before.size());
 
-    testing::EventLog log;
-    testing::FakeDialogs dialogs(log); // every question answered with its first button
-    testing::FakeShell shell(log);
-    testing::FakeSound sound(log);
-    Win32Clock clock;
-    testing::FakeWindowDriver windows(log);
-    Platform platform { registry, files, shell, sound, clock, dialogs, windows, system };
-    InterfaceSounds sounds(locator, files, sound);
-    PathWriter writer(platform, locator, sounds);
-    Inputs inputs;
-    writer.btnSetRegPathClick(inputs);
-    ASSERT_EQ("The FSX Registry entry has been updated!\r\n\r\nUse the Get Path tab to verify the change.",
-        dialogs.shown.back().text);
+    ASSERT_EQ(kUpdated, SetPathAnsweringYes());
     ASSERT_NE(before, AllValues());
 
     const std::string backup = NewestBackup(files);
