@@ -19,6 +19,8 @@ constexpr char kSuccess[] = "The FSX Registry entry has been updated!\r\n\r\n"
                             "Use the Get Path tab to verify the change.";
 constexpr char kFailure[] = "Sorry, for some reason we were unable to write to the registry.\r\n\r\n"
                             "Verify you have administrative privileges for this logon account.";
+constexpr char kBackupFailed[] = "Nothing was written to the registry, because a backup of the values it would "
+                                 "replace could not be saved first.\r\n\r\n";
 
 } // namespace
 
@@ -26,6 +28,8 @@ PathWriter::PathWriter(Platform& platform, SimulatorLocator& locator, InterfaceS
     : platform_(platform)
     , locator_(locator)
     , sounds_(sounds)
+    , backup_(platform)
+    , elevation_(platform)
 {
 }
 
@@ -66,40 +70,58 @@ void PathWriter::btnSetRegPathClick(PathWriterInputs& inputs)
     inputs.ClickGetFSXPath();
 }
 
-bool PathWriter::WriteValues(const PathWriterInputs& inputs, const std::string& chosenFolder)
+std::vector<KeyWrite> PathWriter::PlannedWrites(const PathWriterInputs& inputs, const std::string& chosenFolder)
 {
-    Registry& registry = platform_.registry;
-    {
-        ScopedRegistryKey machine(registry);
-        if (!machine.Create(RegistryRoot::LocalMachine, kSimulatorKey, reg::kKeyWrite))
-            return false;
-        WriteRegistryString(registry, machine.Get(), kSetupPathValue, chosenFolder);
-        if (inputs.DriveListEnabled())
-            WriteRegistryString(registry, machine.Get(), kCDPathValue, std::string(1, inputs.DriveLetter()) + ":\\");
-    }
-    if (inputs.AddToCurrentUserChecked()) {
-        ScopedRegistryKey user(registry);
-        if (!user.Create(RegistryRoot::CurrentUser, kSimulatorKey, reg::kKeyWrite))
-            return false;
-        WriteRegistryString(registry, user.Get(), kAppPathValue, chosenFolder);
-    }
-    return true;
+    std::vector<KeyWrite> writes { { RegistryRoot::LocalMachine, { { kSetupPathValue, chosenFolder } } } };
+    if (inputs.DriveListEnabled())
+        writes[0].values.emplace_back(kCDPathValue, std::string(1, inputs.DriveLetter()) + ":\\");
+    if (inputs.AddToCurrentUserChecked())
+        writes.push_back({ RegistryRoot::CurrentUser, { { kAppPathValue, chosenFolder } } });
+    return writes;
 }
 
-bool PathWriter::WriteFSXPath(const PathWriterInputs& inputs, const std::string& chosenFolder)
+PathWriter::WriteResult PathWriter::WriteValues(const std::vector<KeyWrite>& writes)
 {
-    bool written = false;
+    Registry& registry = platform_.registry;
+    for (const KeyWrite& write : writes) {
+        ScopedRegistryKey key(registry);
+        if (!key.Create(write.root, kSimulatorKey, kSimulatorKeyWrite)) {
+            const bool refused = write.root == RegistryRoot::LocalMachine && key.Status() == reg::kAccessDenied;
+            return refused ? WriteResult::MachineRootRefused : WriteResult::Failed;
+        }
+        for (const auto& [name, text] : write.values)
+            WriteRegistryString(registry, key.Get(), name, text);
+    }
+    return WriteResult::Written;
+}
+
+bool PathWriter::WriteFSXPath(PathWriterInputs& inputs, const std::string& chosenFolder)
+{
+    const std::vector<KeyWrite> writes = PlannedWrites(inputs, chosenFolder);
+    const BackupOutcome backup = backup_.SaveBefore(writes);
+    if (!backup.saved) {
+        platform_.dialogs.MessageDlg(kBackupFailed + backup.problem, DialogType::Warning, dlg::kOK);
+        return false;
+    }
+    WriteResult result = WriteResult::Failed;
     try {
-        written = WriteValues(inputs, chosenFolder);
+        result = WriteValues(writes);
     } catch (const RegistryError&) {
         // What was written before the failure stays; the keys are closed.
-        written = false;
+        result = WriteResult::Failed;
     }
-    if (written)
+    if (result == WriteResult::Written) {
         platform_.dialogs.MessageDlg(kSuccess, DialogType::Information, dlg::kOK);
-    else
-        platform_.dialogs.MessageDlg(kFailure, DialogType::Error, dlg::kOK);
-    return written;
+        return true;
+    }
+    platform_.dialogs.MessageDlg(kFailure, DialogType::Error, dlg::kOK);
+    if (result == WriteResult::MachineRootRefused) {
+        const StartChoices sameChoices { inputs.FolderText(), inputs.DriveListEnabled() ? inputs.DriveLetter() : '\0',
+            inputs.AddToCurrentUserChecked() };
+        if (elevation_.Offer(sameChoices))
+            inputs.EndForElevatedInstance();
+    }
+    return false;
 }
 
 } // namespace folvane

@@ -1,10 +1,14 @@
 // Records a folder the user picked: SetupPath (and CDPath when asked) under
 // the machine root, AppPath under the user root when asked, after the checks
-// and confirmations of the "Set FSX Path" button. It never reads back what it
-// wrote, never deletes a value and never touches the Current simulator folder.
+// and confirmations of the "Set FSX Path" button. Before the first value it
+// saves a backup of the values it replaces, and writes nothing when it cannot.
+// It never reads back what it wrote, never deletes a value and never touches
+// the Current simulator folder.
 #pragma once
 
+#include "app/ElevationOffer.h"
 #include "app/InterfaceSounds.h"
+#include "app/RegistryBackup.h"
 #include "app/SimulatorLocator.h"
 #include "platform/Platform.h"
 
@@ -25,6 +29,8 @@ public:
     virtual bool AddToCurrentUserChecked() const = 0;
     // Goes on as a click of "Get FSX &Path" would.
     virtual void ClickGetFSXPath() = 0;
+    // Ends this instance: an elevated one has taken over.
+    virtual void EndForElevatedInstance() = 0;
 };
 
 class PathWriter {
@@ -32,17 +38,22 @@ public:
     PathWriter(Platform& platform, SimulatorLocator& locator, InterfaceSounds& sounds);
 
     void btnSetRegPathClick(PathWriterInputs& inputs);
-    // Writes and reports; true when everything asked for was written.
-    bool WriteFSXPath(const PathWriterInputs& inputs, const std::string& chosenFolder);
+    // Backs up, writes and reports; true when everything asked for was written.
+    bool WriteFSXPath(PathWriterInputs& inputs, const std::string& chosenFolder);
 
 private:
-    // False when a key cannot be opened or created; a value that cannot be
-    // written raises the registry error.
-    bool WriteValues(const PathWriterInputs& inputs, const std::string& chosenFolder);
+    enum class WriteResult { Written, Failed, MachineRootRefused };
+
+    // The keys and values a write of these inputs sets, in the order it sets them.
+    static std::vector<KeyWrite> PlannedWrites(const PathWriterInputs& inputs, const std::string& chosenFolder);
+    // A value that cannot be written raises the registry error.
+    WriteResult WriteValues(const std::vector<KeyWrite>& writes);
 
     Platform& platform_;
     SimulatorLocator& locator_;
     InterfaceSounds& sounds_;
+    RegistryBackup backup_;
+    ElevationOffer elevation_;
 };
 
 } // namespace folvane

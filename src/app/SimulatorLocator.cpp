@@ -29,7 +29,7 @@ bool SimulatorLocator::IsProven(const std::string& folder) const
 void SimulatorLocator::ReadRoot(RegistryRoot root, const char* valueName)
 {
     ScopedRegistryKey key(registry_);
-    if (!key.Open(root, kSimulatorKey, reg::kKeyRead))
+    if (!key.Open(root, kSimulatorKey, kSimulatorKeyRead))
         return;
     currentFolder_ = WithTrailingBackslash(ReadRegistryString(registry_, key.Get(), valueName));
 }

@@ -107,10 +107,11 @@ int RunWithLastResort(Dialogs& dialogs, const std::function<int()>& body)
     }
 }
 
-int RunProgram(Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows)
+int RunProgram(Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows, bool commandLineGiven)
 {
     return RunWithLastResort(platform.dialogs, [&] {
-        const StartupResult result = RunStartupCheck(platform, locator, windows.makeSplash);
+        const StartupResult result
+            = commandLineGiven ? StartupResult {} : RunStartupCheck(platform, locator, windows.makeSplash);
         if (result.outcome == StartupOutcome::EndProgram)
             return result.exitCode;
         windows.runInteractive();

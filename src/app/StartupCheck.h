@@ -75,7 +75,9 @@ struct ProgramWindows {
 int RunWithLastResort(Dialogs& dialogs, const std::function<int()>& body);
 
 // The whole start-up sequence under the last-resort handler; returns the
-// process's exit code.
-int RunProgram(Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows);
+// process's exit code. A start with command-line arguments asked for the main
+// window and skips the check.
+int RunProgram(
+    Platform& platform, SimulatorLocator& locator, const ProgramWindows& windows, bool commandLineGiven = false);
 
 } // namespace folvane

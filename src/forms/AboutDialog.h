@@ -4,6 +4,7 @@
 // main window, and closed by Escape, by either label or by "&OK".
 #pragma once
 
+#include "app/Version.h"
 #include "forms/AboutDialogCommands.h"
 #include "toolkit/Form.h"
 
@@ -16,7 +17,7 @@ class TSkinFileTheme;
 class TSkinForm;
 
 namespace aboutdialog {
-inline constexpr wchar_t kMessage[] = L"Folvane - Version 1.2\r\n"
+inline constexpr wchar_t kMessage[] = L"" FOLVANE_PRODUCT_NAME " - Version " FOLVANE_VERSION_SHORT_TEXT "\r\n"
                                       L"\u00A9 2007 Skelvor\r\n"
                                       L"Written by the Skelvor team";
 } // namespace aboutdialog

@@ -116,6 +116,34 @@ bool TfrmMain::AddToCurrentUserChecked() const
     return cbCurrentUser->Checked();
 }
 
+void TfrmMain::ShowSetPathPage()
+{
+    skinPageControl->SetActivePage(tabSet);
+}
+
+void TfrmMain::SetFolderText(const std::u16string& text)
+{
+    edNewFS9Path->SetText(std::wstring(text.begin(), text.end()));
+}
+
+void TfrmMain::SetCDROMBoxChecked(bool checked)
+{
+    cbSetCDROMPath->SetChecked(checked);
+}
+
+bool TfrmMain::SelectDrive(char letter)
+{
+    if (FindDriveItem(cbDrive->Items(), static_cast<wchar_t>(letter)) < 0)
+        return false;
+    cbDrive->SetDrive(static_cast<wchar_t>(letter));
+    return true;
+}
+
+void TfrmMain::SetAddToCurrentUserChecked(bool checked)
+{
+    cbCurrentUser->SetChecked(checked);
+}
+
 void TfrmMain::SetFolderPathCaption(const std::string& caption)
 {
     lbFSXFolderPath->SetCaption(caption);
@@ -187,13 +215,15 @@ void TfrmMain::TerminateApplication()
 
 // ---- The interactive path -------------------------------------------------
 
-void RunInteractive(Platform& platform, SimulatorLocator& locator, InterfaceSounds& sounds)
+void RunInteractive(
+    Platform& platform, SimulatorLocator& locator, InterfaceSounds& sounds, const CommandLineRequest& commandLine)
 {
     TApplication& application = Application();
     application.SetTitle(kApplicationTitle);
     auto* main = application.CreateForm<TfrmMain>(platform, locator, sounds);
     auto* dialog = application.CreateForm<TfrmDialog>(sounds, main->skinTheme);
     main->SetAboutDialog(dialog);
+    main->Commands().ApplyCommandLine(commandLine);
     application.Run();
 }
 

@@ -117,6 +117,11 @@ private:
     std::u16string DriveListText() const override;
     char DriveLetter() const override;
     bool AddToCurrentUserChecked() const override;
+    void ShowSetPathPage() override;
+    void SetFolderText(const std::u16string& text) override;
+    void SetCDROMBoxChecked(bool checked) override;
+    bool SelectDrive(char letter) override;
+    void SetAddToCurrentUserChecked(bool checked) override;
     void SetFolderPathCaption(const std::string& caption) override;
     void SetRegKeyCaption(const std::string& caption) override;
     void SetRegValueCaption(const std::string& caption) override;
@@ -136,7 +141,9 @@ private:
 };
 
 // The interactive path: the title, the main window, the hidden about dialog,
-// then the message loop until the main window closes.
-void RunInteractive(Platform& platform, SimulatorLocator& locator, InterfaceSounds& sounds);
+// the command line's choices, then the message loop until the main window
+// closes.
+void RunInteractive(
+    Platform& platform, SimulatorLocator& locator, InterfaceSounds& sounds, const CommandLineRequest& commandLine = {});
 
 } // namespace folvane

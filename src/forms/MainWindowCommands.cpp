@@ -49,6 +49,30 @@ void MainWindowCommands::FormCreate()
     view_.SetHintTimings(mainwindow::kHintPauseMs, mainwindow::kHintHidePauseMs);
 }
 
+void MainWindowCommands::ApplyCommandLine(const CommandLineRequest& request)
+{
+    if (!request.given)
+        return;
+    if (!request.valid) {
+        platform_.dialogs.MessageDlg(request.problem, DialogType::Warning, dlg::kOK);
+        return;
+    }
+    const StartChoices& choices = request.choices;
+    if (choices.cdromDrive != 0 && !view_.SelectDrive(choices.cdromDrive)) {
+        platform_.dialogs.MessageDlg(
+            std::string("There is no CD-ROM drive ") + choices.cdromDrive + ": on this computer.", DialogType::Warning,
+            dlg::kOK);
+        return;
+    }
+    view_.SetFolderText(choices.folder);
+    if (choices.cdromDrive != 0) {
+        view_.SetCDROMBoxChecked(true);
+        view_.SetDriveListEnabled(true);
+    }
+    view_.SetAddToCurrentUserChecked(choices.currentUser);
+    view_.ShowSetPathPage();
+}
+
 void MainWindowCommands::CheckScreenDPI()
 {
     const int dpi = platform_.system.ScreenDpi();
@@ -117,7 +141,7 @@ void MainWindowCommands::menLookInCurUsrClick()
 
 void MainWindowCommands::WalkEditorTo(RegistryRoot root)
 {
-    navigator_.ShowRegEditKey(RegEditPathFor(root, platform_.system.IsWow64()));
+    navigator_.ShowRegEditKey(RegEditPathFor(root, platform_.system.WindowsIs64Bit()));
 }
 
 void MainWindowCommands::SearchHKEYLOCALMACHINE1Click()

@@ -4,6 +4,7 @@
 // and the sounds. It draws nothing and owns no control.
 #pragma once
 
+#include "app/CommandLine.h"
 #include "app/InterfaceSounds.h"
 #include "app/PathWriter.h"
 #include "app/SimulatorLocator.h"
@@ -28,6 +29,9 @@ public:
 
     void FormCreate();
     void CheckScreenDPI();
+    // After creation: choices from the command line fill in "Set Path"; a
+    // problem with them is shown and the window stays as without them.
+    void ApplyCommandLine(const CommandLineRequest& request);
 
     void skinPageControlChange();
     void btnGetRegPathClick();
@@ -63,6 +67,7 @@ private:
         char DriveLetter() const override { return owner_.view_.DriveLetter(); }
         bool AddToCurrentUserChecked() const override { return owner_.view_.AddToCurrentUserChecked(); }
         void ClickGetFSXPath() override { owner_.btnGetRegPathClick(); }
+        void EndForElevatedInstance() override { owner_.view_.Close(); }
 
     private:
         MainWindowCommands& owner_;

@@ -24,6 +24,13 @@ public:
     virtual std::u16string DriveListText() const = 0;
     virtual char DriveLetter() const = 0;
     virtual bool AddToCurrentUserChecked() const = 0;
+    // Filled in from the command line, without sounds or events.
+    virtual void ShowSetPathPage() = 0;
+    virtual void SetFolderText(const std::u16string& text) = 0;
+    virtual void SetCDROMBoxChecked(bool checked) = 0;
+    // Selects the drive when the list has it; false when it does not.
+    virtual bool SelectDrive(char letter) = 0;
+    virtual void SetAddToCurrentUserChecked(bool checked) = 0;
 
     // "Get Path" tab.
     virtual void SetFolderPathCaption(const std::string& caption) = 0;

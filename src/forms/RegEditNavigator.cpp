@@ -2,13 +2,6 @@
 
 namespace folvane {
 
-std::string RegEditPathFor(RegistryRoot root, bool wow64)
-{
-    if (root == RegistryRoot::CurrentUser)
-        return regedit::kUserPath;
-    return wow64 ? regedit::kMachinePathWow64 : regedit::kMachinePath;
-}
-
 RegEditNavigator::RegEditNavigator(WindowDriver& windows, Shell& shell, Clock& clock)
     : windows_(windows)
     , shell_(shell)

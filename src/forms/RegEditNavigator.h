@@ -4,6 +4,7 @@
 // reports nothing, whatever happens.
 #pragma once
 
+#include "app/SimulatorKey.h"
 #include "platform/Clock.h"
 #include "platform/Registry.h"
 #include "platform/Shell.h"
@@ -26,18 +27,7 @@ inline constexpr unsigned kStepMs = 500;
 inline constexpr int kCollapsePresses = 30;
 inline constexpr unsigned kVirtualKeyLeft = 37;
 inline constexpr unsigned kVirtualKeyRight = 39;
-
-inline constexpr char kMachinePath[]
-    = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\";
-inline constexpr char kMachinePathWow64[]
-    = "HKEY_LOCAL_MACHINE\\SOFTWARE\\Wow6432Node\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\";
-inline constexpr char kUserPath[] = "HKEY_CURRENT_USER\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\";
 } // namespace regedit
-
-// The key as the editor shows it. A 32-bit process on 64-bit Windows reads
-// and writes the machine key through the 32-bit view, which the 64-bit editor
-// shows under Wow6432Node; the user root is not redirected.
-std::string RegEditPathFor(RegistryRoot root, bool wow64);
 
 class RegEditNavigator {
 public:

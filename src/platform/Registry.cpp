@@ -62,14 +62,16 @@ ScopedRegistryKey::~ScopedRegistryKey()
 bool ScopedRegistryKey::Open(RegistryRoot root, const std::string& path, std::uint32_t access)
 {
     Close();
-    open_ = registry_.OpenKey(root, path, access, key_);
+    status_ = registry_.OpenKey(root, path, access, key_);
+    open_ = status_ == reg::kSuccess;
     return open_;
 }
 
 bool ScopedRegistryKey::Create(RegistryRoot root, const std::string& path, std::uint32_t access)
 {
     Close();
-    open_ = registry_.CreateKey(root, path, access, key_);
+    status_ = registry_.CreateKey(root, path, access, key_);
+    open_ = status_ == reg::kSuccess;
     return open_;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace folvane {
 
@@ -14,10 +15,18 @@ enum class RegistryRoot { LocalMachine, CurrentUser };
 
 using RegistryKey = std::uintptr_t;
 
+// A value's type and bytes as stored.
+struct RegistryValue {
+    std::uint32_t type = 0;
+    std::vector<std::uint8_t> data;
+};
+
 // Values of the Win32 API, so that fakes and the real registry agree.
 namespace reg {
 constexpr std::uint32_t kKeyRead = 0x20019;
 constexpr std::uint32_t kKeyWrite = 0x20006;
+// KEY_WOW64_32KEY: the 32-bit view on 64-bit Windows, ignored on 32-bit Windows.
+constexpr std::uint32_t kWow64_32Key = 0x0200;
 constexpr std::uint32_t kTypeNone = 0;
 constexpr std::uint32_t kTypeSz = 1;
 constexpr std::uint32_t kTypeExpandSz = 2;
@@ -33,9 +42,10 @@ class Registry {
 public:
     virtual ~Registry() = default;
 
-    // Both return false, raising nothing, when the key cannot be had.
-    virtual bool OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) = 0;
-    virtual bool CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) = 0;
+    // Both return the API's status (reg::kSuccess when the key is had) and
+    // raise nothing.
+    virtual long OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) = 0;
+    virtual long CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) = 0;
 
     // RegQueryValueEx: data may be null to ask for type and size only; on
     // entry *size is the buffer's size, on return the data's size.
@@ -45,6 +55,9 @@ public:
     virtual long SetValue(
         RegistryKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data, std::uint32_t size)
         = 0;
+    // The value exactly as stored, strings as UTF-16LE (the wide entry
+    // point): what a registry file must carry to give it back unchanged.
+    virtual long QueryStoredValue(RegistryKey key, const std::string& name, RegistryValue& value) = 0;
     virtual void CloseKey(RegistryKey key) = 0;
 };
 
@@ -81,12 +94,15 @@ public:
     bool Open(RegistryRoot root, const std::string& path, std::uint32_t access);
     bool Create(RegistryRoot root, const std::string& path, std::uint32_t access);
     RegistryKey Get() const { return key_; }
+    // The status of the last Open or Create.
+    long Status() const { return status_; }
     void Close();
 
 private:
     Registry& registry_;
     RegistryKey key_ = 0;
     bool open_ = false;
+    long status_ = reg::kSuccess;
 };
 
 } // namespace folvane

@@ -24,6 +24,12 @@ public:
     }
     // Starts target and waits up to timeoutMs for it to be idle for input.
     virtual bool StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs) = 0;
+
+    enum class ElevatedStart { Started, Declined, Failed };
+    // Starts program with the "runas" verb and these parameters: the system
+    // asks the user to allow it to run as administrator. Declined when the
+    // user said no to that prompt.
+    virtual ElevatedStart StartElevated(const std::u16string& program, const std::u16string& parameters) = 0;
 };
 
 } // namespace folvane

@@ -18,25 +18,24 @@ HKEY ToHkey(RegistryKey key)
 
 } // namespace
 
-bool Win32Registry::OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
+long Win32Registry::OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
 {
     HKEY opened = nullptr;
-    if (RegOpenKeyExA(RootKey(root), path.c_str(), 0, access, &opened) != ERROR_SUCCESS)
-        return false;
-    key = reinterpret_cast<RegistryKey>(opened);
-    return true;
+    const LONG status = RegOpenKeyExA(RootKey(root), path.c_str(), 0, access, &opened);
+    if (status == ERROR_SUCCESS)
+        key = reinterpret_cast<RegistryKey>(opened);
+    return status;
 }
 
-bool Win32Registry::CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
+long Win32Registry::CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
 {
     HKEY created = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExA(
-            RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &created, &disposition)
-        != ERROR_SUCCESS)
-        return false;
-    key = reinterpret_cast<RegistryKey>(created);
-    return true;
+    const LONG status = RegCreateKeyExA(
+        RootKey(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access, nullptr, &created, &disposition);
+    if (status == ERROR_SUCCESS)
+        key = reinterpret_cast<RegistryKey>(created);
+    return status;
 }
 
 long Win32Registry::QueryValue(
@@ -56,6 +55,37 @@ long Win32Registry::SetValue(
     RegistryKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data, std::uint32_t size)
 {
     return RegSetValueExA(ToHkey(key), name.c_str(), 0, type, data, size);
+}
+
+long Win32Registry::QueryStoredValue(RegistryKey key, const std::string& name, RegistryValue& value)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, nullptr, 0);
+    if (length <= 0)
+        return ERROR_INVALID_PARAMETER;
+    std::wstring wideName(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, name.c_str(), -1, wideName.data(), length);
+
+    DWORD size = 0;
+    DWORD type = REG_NONE;
+    LONG status = RegQueryValueExW(ToHkey(key), wideName.c_str(), nullptr, &type, nullptr, &size);
+    // The value may grow between the two queries; ask again a few times.
+    for (int attempt = 0; status == ERROR_SUCCESS && attempt < 4; ++attempt) {
+        if (size > kMaxRegistryStringBytes)
+            return ERROR_MORE_DATA;
+        value.data.assign(size, 0);
+        DWORD got = size;
+        status = RegQueryValueExW(ToHkey(key), wideName.c_str(), nullptr, &type, value.data.data(), &got);
+        if (status == ERROR_SUCCESS) {
+            value.type = type;
+            value.data.resize(got);
+            return ERROR_SUCCESS;
+        }
+        if (status == ERROR_MORE_DATA) {
+            size = got;
+            status = ERROR_SUCCESS;
+        }
+    }
+    return status == ERROR_SUCCESS ? ERROR_MORE_DATA : status;
 }
 
 void Win32Registry::CloseKey(RegistryKey key)

@@ -4,6 +4,7 @@
 
 #include <mmsystem.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include <vector>
 
@@ -44,6 +45,21 @@ std::string Win32FileSystem::ProgramFolder()
     }
 }
 
+std::u16string Win32FileSystem::ProgramPath()
+{
+    std::vector<wchar_t> buffer(MAX_PATH);
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return {};
+        if (length < buffer.size())
+            return std::u16string(buffer.begin(), buffer.begin() + length);
+        if (buffer.size() >= 32768)
+            return {};
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
 std::string Win32FileSystem::TempFolder()
 {
     char buffer[MAX_PATH + 1] = {};
@@ -51,6 +67,43 @@ std::string Win32FileSystem::TempFolder()
     if (length == 0 || length > MAX_PATH)
         return {};
     return std::string(buffer, length);
+}
+
+std::string Win32FileSystem::LocalAppDataFolder()
+{
+    char buffer[MAX_PATH] = {};
+    if (SHGetFolderPathA(nullptr, CSIDL_LOCAL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, buffer) != S_OK || !buffer[0])
+        return {};
+    std::string folder(buffer);
+    return folder.back() == '\\' ? folder : folder + '\\';
+}
+
+bool Win32FileSystem::CreateFolders(const std::string& folder)
+{
+    // Each level in turn, from the first below the drive: one that exists
+    // already is no failure, and the last one's attributes decide.
+    for (std::size_t slash = folder.find('\\', 3); slash != std::string::npos; slash = folder.find('\\', slash + 1))
+        CreateDirectoryA(folder.substr(0, slash).c_str(), nullptr);
+    CreateDirectoryA(folder.c_str(), nullptr);
+    const DWORD attributes = GetFileAttributesA(folder.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+FileSystem::NewFile Win32FileSystem::WriteNewFile(const std::string& name, const std::vector<std::uint8_t>& bytes)
+{
+    HANDLE file = CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return GetLastError() == ERROR_FILE_EXISTS ? NewFile::AlreadyExists : NewFile::Failed;
+    DWORD written = 0;
+    const auto size = static_cast<DWORD>(bytes.size());
+    const bool whole = WriteFile(file, bytes.data(), size, &written, nullptr) && written == size;
+    // A backup that is not on the disk when the write follows is no backup.
+    const bool flushed = whole && FlushFileBuffers(file);
+    const bool closed = CloseHandle(file);
+    if (whole && flushed && closed)
+        return NewFile::Written;
+    DeleteFileA(name.c_str());
+    return NewFile::Failed;
 }
 
 // ---- Shell ----
@@ -87,6 +140,22 @@ bool Win32Shell::StartAndWaitForInputIdle(const std::string& target, unsigned ti
     return true;
 }
 
+Shell::ElevatedStart Win32Shell::StartElevated(const std::u16string& program, const std::u16string& parameters)
+{
+    const std::wstring file(program.begin(), program.end());
+    const std::wstring arguments(parameters.begin(), parameters.end());
+    SHELLEXECUTEINFOW info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOASYNC;
+    info.lpVerb = L"runas";
+    info.lpFile = file.c_str();
+    info.lpParameters = arguments.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (ShellExecuteExW(&info))
+        return ElevatedStart::Started;
+    return GetLastError() == ERROR_CANCELLED ? ElevatedStart::Declined : ElevatedStart::Failed;
+}
+
 // ---- Sound and clock ----
 
 void Win32Sound::PlayFileAsync(const std::string& fileName)
@@ -97,6 +166,13 @@ void Win32Sound::PlayFileAsync(const std::string& fileName)
 void Win32Clock::Sleep(unsigned milliseconds)
 {
     ::Sleep(milliseconds);
+}
+
+UtcTime Win32Clock::Now()
+{
+    SYSTEMTIME now = {};
+    GetSystemTime(&now);
+    return { now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds };
 }
 
 // ---- System ----
@@ -111,10 +187,27 @@ int Win32SystemInfo::ScreenDpi()
     return dpi;
 }
 
-bool Win32SystemInfo::IsWow64()
+bool Win32SystemInfo::WindowsIs64Bit()
 {
+#ifdef _WIN64
+    return true;
+#else
     BOOL wow64 = FALSE;
     return IsWow64Process(GetCurrentProcess(), &wow64) && wow64;
+#endif
+}
+
+bool Win32SystemInfo::IsElevated()
+{
+    HANDLE token = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token))
+        return true;
+    TOKEN_ELEVATION elevation = {};
+    DWORD size = 0;
+    // Without user account control (before Vista) the question does not arise.
+    const bool known = GetTokenInformation(token, TokenElevation, &elevation, sizeof elevation, &size);
+    CloseHandle(token);
+    return !known || elevation.TokenIsElevated != 0;
 }
 
 bool Win32SystemInfo::IsLeadByte(unsigned char byte)

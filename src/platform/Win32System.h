@@ -14,7 +14,11 @@ class Win32FileSystem : public FileSystem {
 public:
     bool FileExists(const std::string& name) override;
     std::string ProgramFolder() override;
+    std::u16string ProgramPath() override;
     std::string TempFolder() override;
+    std::string LocalAppDataFolder() override;
+    bool CreateFolders(const std::string& folder) override;
+    NewFile WriteNewFile(const std::string& name, const std::vector<std::uint8_t>& bytes) override;
 };
 
 class Win32Shell : public Shell {
@@ -22,6 +26,7 @@ public:
     bool Open(const std::string& target) override;
     bool OpenOwned(std::uintptr_t ownerWindow, const std::string& target) override;
     bool StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs) override;
+    ElevatedStart StartElevated(const std::u16string& program, const std::u16string& parameters) override;
 };
 
 class Win32Sound : public Sound {
@@ -32,12 +37,14 @@ public:
 class Win32Clock : public Clock {
 public:
     void Sleep(unsigned milliseconds) override;
+    UtcTime Now() override;
 };
 
 class Win32SystemInfo : public SystemInfo {
 public:
     int ScreenDpi() override;
-    bool IsWow64() override;
+    bool WindowsIs64Bit() override;
+    bool IsElevated() override;
     bool IsLeadByte(unsigned char byte) override;
     std::string ToAnsi(const std::u16string& text) override;
 };

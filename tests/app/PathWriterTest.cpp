@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace folvane {
 namespace {
 
@@ -35,6 +37,8 @@ struct FakeInputs : PathWriterInputs {
     char DriveLetter() const override { return driveLetter; }
     bool AddToCurrentUserChecked() const override { return currentUser; }
     void ClickGetFSXPath() override { ++getPathClicks; }
+    int ends = 0;
+    void EndForElevatedInstance() override { ++ends; }
 };
 
 class PathWriterTest : public ::testing::Test {
@@ -140,8 +144,11 @@ TEST_F(PathWriterTest, ProvenFolderIsWrittenUnderTheMachineRootOnly)
     ASSERT_EQ(1u, creates.size());
     EXPECT_EQ(kMachine, creates[0].root);
     EXPECT_EQ("SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\", creates[0].path);
-    EXPECT_EQ(0x20006u, creates[0].access);
-    EXPECT_TRUE(fake.registry.CallsOf("open").empty());
+    // KEY_WRITE in the 32-bit view, whatever the build.
+    EXPECT_EQ(0x20206u, creates[0].access);
+    // Opened only to read for the backup.
+    for (const auto& open : fake.registry.CallsOf("open"))
+        EXPECT_EQ(0x20219u, open.access);
     const auto sets = fake.registry.CallsOf("set");
     ASSERT_EQ(1u, sets.size());
     EXPECT_EQ("SetupPath", sets[0].name);
@@ -173,7 +180,7 @@ TEST_F(PathWriterTest, CdromPathAndUserCopyAreWrittenWhenAsked)
     const auto creates = fake.registry.CallsOf("create");
     ASSERT_EQ(2u, creates.size());
     EXPECT_EQ(kUser, creates[1].root);
-    EXPECT_EQ(0x20006u, creates[1].access);
+    EXPECT_EQ(0x20206u, creates[1].access);
     EXPECT_EQ(0, fake.registry.OpenHandles());
 }
 
@@ -206,7 +213,7 @@ TEST_F(PathWriterTest, UserWriteFailureKeepsTheMachineValues)
     inputs.driveLetter = 'F';
     inputs.currentUser = true;
     fake.files.files.insert("D:\\FSX\\fsx.exe");
-    fake.registry.denied.insert(kUser);
+    fake.registry.writeDenied.insert(kUser);
     Click();
     EXPECT_EQ(kFailure, Texts().back());
     EXPECT_EQ(DialogType::Error, Dialog(1).type);
@@ -236,12 +243,115 @@ TEST_F(PathWriterTest, MachineKeyWithoutRightsWritesNothing)
     inputs.folder = u"D:\\FSX";
     inputs.currentUser = true;
     fake.files.files.insert("D:\\FSX\\fsx.exe");
-    fake.registry.denied.insert(kMachine);
+    fake.registry.writeDenied.insert(kMachine);
+    fake.system.elevated = true; // nothing to offer
     Click();
     EXPECT_EQ(kFailure, Texts().back());
     EXPECT_TRUE(fake.registry.CallsOf("set").empty());
     EXPECT_EQ(1u, fake.registry.CallsOf("create").size());
     EXPECT_EQ(0, fake.registry.OpenHandles());
+}
+
+TEST_F(PathWriterTest, BackupIsSavedBeforeTheFirstValue)
+{
+    inputs.folder = u"D:\\FSX";
+    inputs.currentUser = true;
+    fake.files.files.insert("D:\\FSX\\fsx.exe");
+    fake.registry.SetString(kMachine, kSimulatorKey, "SetupPath", "C:\\Old\\");
+    Click();
+    EXPECT_EQ(kSuccess, Texts().back());
+    ASSERT_EQ(1u, fake.files.written.size());
+    const auto backup = std::find(fake.log.begin(), fake.log.end(), "write file " + fake.files.written.begin()->first);
+    EXPECT_LT(backup, std::find(fake.log.begin(), fake.log.end(), "set SetupPath"));
+    EXPECT_EQ(backup, std::find(fake.log.begin(), backup, "create HKLM ok"));
+}
+
+TEST_F(PathWriterTest, NothingIsWrittenWithoutABackup)
+{
+    inputs.folder = u"D:\\FSX";
+    inputs.currentUser = true;
+    fake.files.files.insert("D:\\FSX\\fsx.exe");
+    fake.files.fileWriteFails = true;
+    Click();
+    ASSERT_EQ(2u, fake.dialogs.shown.size());
+    EXPECT_EQ(DialogType::Warning, Dialog(1).type);
+    EXPECT_EQ(dlg::kOK, Dialog(1).buttons);
+    EXPECT_EQ(0u, Dialog(1).text.find("Nothing was written to the registry, because a backup")) << Dialog(1).text;
+    EXPECT_NE(std::string::npos, Dialog(1).text.find("could not be written.")) << Dialog(1).text;
+    EXPECT_TRUE(fake.registry.CallsOf("create").empty());
+    EXPECT_TRUE(fake.registry.CallsOf("set").empty());
+    EXPECT_EQ(0, fake.registry.OpenHandles());
+}
+
+class ElevationTest : public PathWriterTest {
+protected:
+    ElevationTest()
+    {
+        inputs.folder = u"D:\\My FSX\\";
+        inputs.driveEnabled = true;
+        inputs.driveText = u"E:";
+        inputs.currentUser = true;
+        fake.files.files.insert("D:\\My FSX\\fsx.exe");
+        fake.registry.writeDenied.insert(kMachine);
+    }
+    const std::string kQuestion = "Writing under HKEY_LOCAL_MACHINE needs administrator rights.\r\n\r\n"
+                                  "Start Folvane as administrator, with the same choices filled in?";
+};
+
+TEST_F(ElevationTest, RefusedMachineWriteOffersToStartAsAdministrator)
+{
+    Click();
+    ASSERT_EQ(3u, fake.dialogs.shown.size());
+    EXPECT_EQ(kFailure, Dialog(1).text);
+    EXPECT_EQ(kQuestion, Dialog(2).text);
+    EXPECT_EQ(DialogType::Confirmation, Dialog(2).type);
+    EXPECT_EQ(dlg::kYes | dlg::kNo, Dialog(2).buttons);
+    ASSERT_EQ(1u, fake.shell.elevated.size());
+    EXPECT_EQ(u"C:\\Tools\\Folvane.exe", fake.shell.elevated[0].program);
+    EXPECT_EQ(u"/set \"D:\\My FSX\\\\\" /cdrom E /currentuser", fake.shell.elevated[0].parameters);
+    EXPECT_EQ(1, inputs.ends);
+    EXPECT_TRUE(fake.registry.CallsOf("set").empty());
+}
+
+TEST_F(ElevationTest, ThisInstanceStaysWhenTheStartDoesNotHappen)
+{
+    // The system's prompt declined: nothing more is said.
+    fake.shell.elevatedAnswer = Shell::ElevatedStart::Declined;
+    Click();
+    EXPECT_EQ(3u, fake.dialogs.shown.size());
+    EXPECT_EQ(1u, fake.shell.elevated.size());
+
+    // The start failed for another reason: said so.
+    fake.shell.elevatedAnswer = Shell::ElevatedStart::Failed;
+    Click();
+    EXPECT_EQ("Folvane could not be started as administrator.", Texts().back());
+    EXPECT_EQ(DialogType::Error, fake.dialogs.shown.back().type);
+
+    // No to the question.
+    fake.dialogs.answers = { dlg::kAnswerYes, dlg::kAnswerOk, dlg::kAnswerNo };
+    Click();
+    EXPECT_EQ(kQuestion, Texts().back());
+    EXPECT_EQ(2u, fake.shell.elevated.size());
+    EXPECT_EQ(0, inputs.ends);
+}
+
+TEST_F(ElevationTest, OnlyANonElevatedRefusalOfTheMachineRootAsks)
+{
+    fake.system.elevated = true;
+    Click();
+    EXPECT_EQ(kFailure, Texts().back());
+
+    fake.system.elevated = false;
+    fake.registry.writeDenied = { kUser };
+    Click();
+    EXPECT_EQ(kFailure, Texts().back());
+
+    fake.registry.writeDenied.clear();
+    fake.registry.failingSets.insert("SetupPath");
+    Click();
+    EXPECT_EQ(kFailure, Texts().back());
+    EXPECT_TRUE(fake.shell.elevated.empty());
+    EXPECT_EQ(0, inputs.ends);
 }
 
 TEST_F(PathWriterTest, FolderTextIsConvertedToTheAnsiCodePage)

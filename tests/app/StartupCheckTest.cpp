@@ -98,6 +98,15 @@ TEST_F(StartupCheck, WithoutSettingsFileGoesStraightToTheMainWindow)
     EXPECT_EQ("C:\\Tools\\Folvane\\Folvane.ini", fake.files.asked.front());
 }
 
+TEST_F(StartupCheck, CommandLineSkipsTheCheck)
+{
+    WithSettingsFile();
+    EXPECT_EQ(0, RunProgram(fake.platform, locator, windows, true));
+    EXPECT_EQ(0, splashesMade);
+    EXPECT_TRUE(fake.registry.calls.empty());
+    EXPECT_THAT(fake.log, ElementsAre("main window"));
+}
+
 TEST_F(StartupCheck, ProvenMachineFolderShowsItsLineAndEnds)
 {
     WithSettingsFile();

@@ -10,6 +10,9 @@ JOURNEY_KEY='HKLM\Software\Microsoft\Microsoft Games\Flight Simulator\10.0'
 JOURNEY_USER_KEY='HKCU\Software\Microsoft\Microsoft Games\Flight Simulator\10.0'
 MAIN_CAPTION='Skelvor - Folvane'
 
+# reg on the simulator's keys, in the 32-bit view where the program keeps them.
+journey_reg() { "$FOLVANE_WINE" reg "$@" /reg:32; }
+
 fail() { echo "FAIL: $*"; exit 1; }
 
 journey_start() {
@@ -33,13 +36,13 @@ journey_cleanup() {
 }
 
 journey_clear_keys() {
-  "$FOLVANE_WINE" reg delete "$JOURNEY_KEY" /f >/dev/null 2>&1 || true
-  "$FOLVANE_WINE" reg delete "$JOURNEY_USER_KEY" /f >/dev/null 2>&1 || true
+  journey_reg delete "$JOURNEY_KEY" /f >/dev/null 2>&1 || true
+  journey_reg delete "$JOURNEY_USER_KEY" /f >/dev/null 2>&1 || true
 }
 
 # journey_value ROOTKEY NAME DATA: a REG_SZ value under the simulator key.
 journey_value() {
-  "$FOLVANE_WINE" reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1
+  journey_reg add "$1" /v "$2" /d "$3" /f >/dev/null 2>&1
 }
 
 # A folder of the prefix, as Windows and as Linux see it; with fsx.exe when asked.

@@ -17,9 +17,10 @@ for _ in $(seq 1 50); do
   case $status in *'Flight Simulator\10.0') break ;; esac
   sleep 0.3
 done
-# Key names compare without case; the editor shows them as stored.
+# Key names compare without case; the editor shows them as stored. The
+# program's 32-bit view lies under Wow6432Node on 64-bit Windows.
 case ${status^^} in
-  *'\HKEY_LOCAL_MACHINE\SOFTWARE\MICROSOFT\MICROSOFT GAMES\FLIGHT SIMULATOR\10.0') ;;
+  *'\HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432NODE\MICROSOFT\MICROSOFT GAMES\FLIGHT SIMULATOR\10.0') ;;
   *) fail "the registry editor ends on \"$status\"" ;;
 esac
 click "$MAIN_CAPTION" $MAIN_EXIT

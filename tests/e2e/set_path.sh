@@ -45,7 +45,7 @@ driver press Information OK
 
 # value_of ROOTKEY NAME: "TYPE DATA" of a value, as reg prints it.
 value_of() {
-  "$FOLVANE_WINE" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+  journey_reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     awk -v name="$2" '$1 == name { type = $2; sub(/^ *[^ ]+ +[^ ]+ +/, ""); print type " " $0 }'
 }
 [ "$(value_of "$JOURNEY_KEY" SetupPath)" = "REG_SZ $folder" ] || fail "SetupPath: $(value_of "$JOURNEY_KEY" SetupPath)"

@@ -48,7 +48,7 @@ for answer in "&No" "&Yes"; do
     journey_ends 20 "No"
   else
     driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "Yes did not open the main window"
-    "$FOLVANE_WINE" reg add "$JOURNEY_KEY" /v SetupPath /t REG_DWORD /d 1 /f >/dev/null 2>&1
+    journey_reg add "$JOURNEY_KEY" /v SetupPath /t REG_DWORD /d 1 /f >/dev/null 2>&1
     click "$MAIN_CAPTION" $MAIN_GET_PATH
     click "$MAIN_CAPTION" $MAIN_MENU_FIRST
     says Folvane "Invalid data type for 'SetupPath'." || fail "no error box with the title \"Folvane\""

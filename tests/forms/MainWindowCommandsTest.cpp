@@ -43,6 +43,20 @@ struct FakeView : MainWindowView {
     std::u16string DriveListText() const override { return driveText; }
     char DriveLetter() const override { return driveLetter; }
     bool AddToCurrentUserChecked() const override { return currentUser; }
+    std::string listedDrives = "EF";
+    bool setPathPage = false;
+    void ShowSetPathPage() override { setPathPage = true; }
+    void SetFolderText(const std::u16string& text) override { folder = text; }
+    void SetCDROMBoxChecked(bool checked) override { cdromChecked = checked; }
+    bool SelectDrive(char letter) override
+    {
+        if (listedDrives.find(letter) == std::string::npos)
+            return false;
+        driveLetter = letter;
+        driveText = std::u16string(1, letter) + u":";
+        return true;
+    }
+    void SetAddToCurrentUserChecked(bool checked) override { currentUser = checked; }
     void SetFolderPathCaption(const std::string& c) override { folderCaption = c; }
     void SetRegKeyCaption(const std::string& c) override { keyCaption = c; }
     void SetRegValueCaption(const std::string& c) override { valueCaption = c; }
@@ -285,12 +299,51 @@ TEST_F(MainWindow, RegistryWalksGoToTheKeyOfTheRegistryViewInUse)
     };
     commands.SearchHKEYLOCALMACHINE1Click();
     EXPECT_EQ(">HKEY_LOCAL_MACHINE>SOFTWARE>Microsoft>Microsoft Games>Flight Simulator>10.0", typed());
-    fake.system.wow64 = true;
+    fake.system.windows64 = true;
     commands.SearchHKEYLOCALMACHINE1Click();
     EXPECT_EQ(">HKEY_LOCAL_MACHINE>SOFTWARE>Wow6432Node>Microsoft>Microsoft Games>Flight Simulator>10.0", typed());
     commands.SearchHKEYCURRENTUSER1Click();
     EXPECT_EQ(">HKEY_CURRENT_USER>SOFTWARE>Microsoft>Microsoft Games>Flight Simulator>10.0", typed());
     EXPECT_TRUE(fake.sound.played.empty());
+}
+
+TEST_F(MainWindow, CommandLineFillsInSetPath)
+{
+    commands.ApplyCommandLine({});
+    EXPECT_FALSE(view.setPathPage);
+
+    const CommandLineRequest request = ParseCommandLine({ u"/set", u"D:\\My FSX", u"/cdrom", u"F", u"/currentuser" });
+    commands.ApplyCommandLine(request);
+    EXPECT_TRUE(fake.dialogs.shown.empty());
+    EXPECT_TRUE(view.setPathPage);
+    EXPECT_EQ(u"D:\\My FSX", view.folder);
+    EXPECT_TRUE(view.cdromChecked);
+    EXPECT_TRUE(view.driveEnabled);
+    EXPECT_EQ('F', view.driveLetter);
+    EXPECT_TRUE(view.currentUser);
+    // Filling in is no click: no sound, nothing written.
+    EXPECT_TRUE(fake.sound.played.empty());
+    EXPECT_TRUE(fake.registry.calls.empty());
+}
+
+TEST_F(MainWindow, CommandLineProblemsAreShownAndChangeNothing)
+{
+    commands.ApplyCommandLine(ParseCommandLine({ u"/set", u"D:\\FSX", u"/cdrom", u"X" }));
+    ASSERT_EQ(1u, fake.dialogs.shown.size());
+    EXPECT_EQ("There is no CD-ROM drive X: on this computer.", fake.dialogs.shown[0].text);
+    EXPECT_EQ(DialogType::Warning, fake.dialogs.shown[0].type);
+    EXPECT_EQ(dlg::kOK, fake.dialogs.shown[0].buttons);
+
+    const CommandLineRequest unknown = ParseCommandLine({ u"/fix" });
+    commands.ApplyCommandLine(unknown);
+    ASSERT_EQ(2u, fake.dialogs.shown.size());
+    EXPECT_EQ(unknown.problem, fake.dialogs.shown[1].text);
+
+    EXPECT_FALSE(view.setPathPage);
+    EXPECT_EQ(u"", view.folder);
+    EXPECT_FALSE(view.cdromChecked);
+    EXPECT_FALSE(view.driveEnabled);
+    EXPECT_FALSE(view.currentUser);
 }
 
 struct FakeAboutView : AboutDialogView {

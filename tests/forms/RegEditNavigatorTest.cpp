@@ -128,7 +128,7 @@ TEST_F(RegEditWalk, ShortPathsAreSafe)
         std::none_of(fake.log.begin(), fake.log.end(), [](const std::string& e) { return e.rfind("char", 0) == 0; }));
 }
 
-TEST(RegEditPath, MachineKeyFollowsTheRegistryViewOfThisProcess)
+TEST(RegEditPath, MachineKeyIsUnderWow6432NodeOn64BitWindows)
 {
     EXPECT_EQ("HKEY_LOCAL_MACHINE\\SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0\\",
         RegEditPathFor(RegistryRoot::LocalMachine, false));

@@ -4,6 +4,7 @@
 #include "forms/RegEditNavigator.h"
 #include "platform/Win32System.h"
 #include "platform/Win32WindowDriver.h"
+#include "support/SimulatorKeyView.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -13,8 +14,6 @@
 
 namespace folvane {
 namespace {
-
-constexpr char kKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
 
 std::string Lower(std::string text)
 {
@@ -44,7 +43,7 @@ protected:
     {
         for (HKEY root : { HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER }) {
             HKEY key = nullptr;
-            ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr));
+            ASSERT_EQ(ERROR_SUCCESS, testing::CreateSimulatorKey(root, KEY_WRITE, &key));
             RegCloseKey(key);
         }
     }
@@ -57,8 +56,8 @@ protected:
             Sleep(100);
         }
         EXPECT_EQ(0, EditorWindows());
-        RegDeleteTreeA(HKEY_LOCAL_MACHINE, kKey);
-        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+        testing::DeleteSimulatorKey(HKEY_LOCAL_MACHINE);
+        testing::DeleteSimulatorKey(HKEY_CURRENT_USER);
     }
 
     Win32WindowDriver windows;
@@ -71,7 +70,7 @@ protected:
 TEST_F(RegEditWalkWine, StartsTheEditorThenWalksItFromAnotherKey)
 {
     ASSERT_EQ(0, EditorWindows());
-    navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::CurrentUser, system.IsWow64()));
+    navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::CurrentUser, system.WindowsIs64Bit()));
     HWND editor = FindWindowA("RegEdit_RegEdit", nullptr);
     ASSERT_NE(nullptr, editor) << "the walk did not start the editor";
     const std::string userStatus = Lower(StatusText(editor));
@@ -82,16 +81,14 @@ TEST_F(RegEditWalkWine, StartsTheEditorThenWalksItFromAnotherKey)
 
     // Open at the user key now; the machine walk restores the same editor.
     ShowWindow(editor, SW_MINIMIZE);
-    navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::LocalMachine, system.IsWow64()));
+    navigator.ShowRegEditKey(RegEditPathFor(RegistryRoot::LocalMachine, system.WindowsIs64Bit()));
     EXPECT_EQ(1, EditorWindows());
     EXPECT_EQ(editor, FindWindowA("RegEdit_RegEdit", nullptr));
     EXPECT_FALSE(IsIconic(editor));
     const std::string machineStatus = Lower(StatusText(editor));
-    // A 32-bit build in the 64-bit prefix (as Folvane usually runs) lands in the WoW64 view.
-    const std::string machineKey = sizeof(void*) == 4
-        ? "hkey_local_machine\\software\\wow6432node\\microsoft\\microsoft games\\flight simulator\\10.0"
-        : "hkey_local_machine\\software\\microsoft\\microsoft games\\flight simulator\\10.0";
-    ASSERT_EQ(sizeof(void*) == 4, system.IsWow64());
+    // The 32-bit view, where the program writes, as the editor of 64-bit Windows shows it.
+    const std::string machineKey
+        = "hkey_local_machine\\software\\wow6432node\\microsoft\\microsoft games\\flight simulator\\10.0";
     EXPECT_NE(std::string::npos, machineStatus.find(machineKey)) << machineStatus;
     EXPECT_EQ("10.0", machineStatus.substr(machineStatus.size() - 4)) << machineStatus;
 }

@@ -2,6 +2,7 @@
 // folder box and "Add to Current User" ticked reach the registry as REG_SZ
 // values; with the machine key's write refused the window reports failure
 // and the values written before stay as they were.
+#include "app/ElevationOffer.h"
 #include "app/InterfaceSounds.h"
 #include "app/SimulatorLocator.h"
 #include "controls/ExCheckBox.h"
@@ -9,12 +10,14 @@
 #include "forms/MainWindow.h"
 #include "platform/Win32Registry.h"
 #include "program/Win32Seams.h"
+#include "support/SimulatorKeyView.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -22,26 +25,27 @@
 namespace folvane {
 namespace {
 
-constexpr char kKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
-
 // The real registry, whose machine root can refuse to be opened for writing.
 class RefusingRegistry : public Win32Registry {
 public:
-    bool CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) override
+    long CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) override
     {
         if (refuseMachine && root == RegistryRoot::LocalMachine)
-            return false;
+            return reg::kAccessDenied;
         return Win32Registry::CreateKey(root, path, access, key);
     }
     bool refuseMachine = false;
 };
 
-// Says Yes (or OK) to everything and keeps what it was shown.
+// Says Yes (or OK) to everything but starting as administrator, and keeps
+// what it was shown.
 class AgreeingDialogs : public Dialogs {
 public:
     int MessageDlg(const std::string& text, DialogType type, unsigned buttons) override
     {
         shown.push_back({ text, type });
+        if (text == elevation::kQuestion)
+            return dlg::kAnswerNo;
         return buttons & dlg::kYes ? dlg::kAnswerYes : dlg::kAnswerOk;
     }
     int ShowMessageBox(const std::string&, const std::string&, unsigned) override { return dlg::kAnswerOk; }
@@ -50,11 +54,14 @@ public:
 
 std::string ReadValue(HKEY root, const char* name, DWORD* type)
 {
-    char data[MAX_PATH] = {};
-    DWORD size = sizeof data;
-    if (RegGetValueA(root, kKey, name, RRF_RT_ANY, type, data, &size) != ERROR_SUCCESS)
+    HKEY key = nullptr;
+    if (testing::OpenSimulatorKey(root, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return "(none)";
-    return data;
+    char data[MAX_PATH] = {};
+    DWORD size = sizeof data - 1;
+    const LONG status = RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return status == ERROR_SUCCESS ? data : "(none)";
 }
 
 TEST(SetPath, WritesTheFolderAndReportsARefusedMachineWrite)
@@ -64,8 +71,8 @@ TEST(SetPath, WritesTheFolderAndReportsARefusedMachineWrite)
     const std::string folder = std::string(temp) + "folvane-set-path\\";
     CreateDirectoryA(folder.c_str(), nullptr);
     std::ofstream(folder + "fsx.exe").put('x');
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    testing::DeleteSimulatorKey(HKEY_LOCAL_MACHINE);
+    testing::DeleteSimulatorKey(HKEY_CURRENT_USER);
 
     Application().Initialize();
     RefusingRegistry registry;
@@ -93,14 +100,22 @@ TEST(SetPath, WritesTheFolderAndReportsARefusedMachineWrite)
     main->edNewFS9Path->SetText(L"C:\\windows\\");
     dialogs.shown.clear();
     main->Commands().btnSetRegPathClick();
-    ASSERT_FALSE(dialogs.shown.empty());
-    EXPECT_EQ(dialogs.shown.back().second, DialogType::Error) << dialogs.shown.back().first;
+    const auto failure = std::find_if(dialogs.shown.begin(), dialogs.shown.end(),
+        [](const auto& shown) { return shown.second == DialogType::Error; });
+    ASSERT_NE(failure, dialogs.shown.end());
+    // Starting as administrator is offered (and declined here) only to a process that is not.
+    if (seams.system.IsElevated()) {
+        EXPECT_EQ(failure + 1, dialogs.shown.end());
+    } else {
+        ASSERT_EQ(failure + 2, dialogs.shown.end());
+        EXPECT_EQ(dialogs.shown.back().first, elevation::kQuestion);
+    }
     EXPECT_EQ(ReadValue(HKEY_LOCAL_MACHINE, "SetupPath", &type), folder);
     EXPECT_EQ(ReadValue(HKEY_CURRENT_USER, "AppPath", &type), folder);
 
     delete main;
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-    RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+    testing::DeleteSimulatorKey(HKEY_LOCAL_MACHINE);
+    testing::DeleteSimulatorKey(HKEY_CURRENT_USER);
     DeleteFileA((folder + "fsx.exe").c_str());
     RemoveDirectoryA(folder.c_str());
 }

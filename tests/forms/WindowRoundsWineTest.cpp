@@ -10,6 +10,7 @@
 #include "program/Win32Seams.h"
 #include "skin/SkinPageControl.h"
 #include "support/GuiObjectCount.h"
+#include "support/SimulatorKeyView.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +25,6 @@
 namespace folvane {
 namespace {
 
-constexpr char kKey[] = "SOFTWARE\\Microsoft\\Microsoft Games\\Flight Simulator\\10.0";
 constexpr int kRounds = 1000;
 
 struct Program {
@@ -51,13 +51,8 @@ protected:
         folder_ = std::string(temp) + "folvane-rounds\\";
         CreateDirectoryA(folder_.c_str(), nullptr);
         std::ofstream(folder_ + "fsx.exe").put('x');
-        for (auto [root, value] : { std::pair { HKEY_LOCAL_MACHINE, "SetupPath" }, { HKEY_CURRENT_USER, "AppPath" } }) {
-            HKEY key = nullptr;
-            RegCreateKeyExA(root, kKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-            RegSetValueExA(key, value, 0, REG_SZ, reinterpret_cast<const BYTE*>(folder_.c_str()),
-                static_cast<DWORD>(folder_.size() + 1));
-            RegCloseKey(key);
-        }
+        testing::SetSimulatorText(HKEY_LOCAL_MACHINE, "SetupPath", folder_);
+        testing::SetSimulatorText(HKEY_CURRENT_USER, "AppPath", folder_);
 
         Application().Initialize();
         program_ = new Program;
@@ -73,8 +68,8 @@ protected:
         delete dialog_;
         delete main_;
         delete program_;
-        RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-        RegDeleteKeyA(HKEY_CURRENT_USER, kKey);
+        testing::DeleteSimulatorKey(HKEY_LOCAL_MACHINE);
+        testing::DeleteSimulatorKey(HKEY_CURRENT_USER);
         DeleteFileA((folder_ + "fsx.exe").c_str());
         RemoveDirectoryA(folder_.c_str());
     }

@@ -32,6 +32,7 @@ public:
         return succeed;
     }
     bool StartAndWaitForInputIdle(const std::string&, unsigned) override { return false; }
+    ElevatedStart StartElevated(const std::u16string&, const std::u16string&) override { return ElevatedStart::Failed; }
 
     std::vector<std::pair<std::uintptr_t, std::string>> opened;
     bool succeed = true;

@@ -50,28 +50,30 @@ std::vector<FakeRegistry::Call> FakeRegistry::CallsOf(const std::string& op) con
     return out;
 }
 
-bool FakeRegistry::Acquire(const KeyId& id, RegistryKey& key)
+long FakeRegistry::Acquire(const KeyId& id, RegistryKey& key)
 {
     key = next_++;
     open_[key] = id;
-    return true;
+    return reg::kSuccess;
 }
 
-bool FakeRegistry::OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
+long FakeRegistry::OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
 {
     calls.push_back({ "open", root, path, access, {}, 0, {} });
-    const bool ok = !denied.count(root) && keys_.count({ root, path });
-    log_.push_back("open " + RootName(root) + (ok ? " ok" : " failed"));
-    return ok && Acquire({ root, path }, key);
+    const long status = denied.count(root) ? reg::kAccessDenied
+        : keys_.count({ root, path })      ? reg::kSuccess
+                                           : reg::kFileNotFound;
+    log_.push_back("open " + RootName(root) + (status == reg::kSuccess ? " ok" : " failed"));
+    return status == reg::kSuccess ? Acquire({ root, path }, key) : status;
 }
 
-bool FakeRegistry::CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
+long FakeRegistry::CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key)
 {
     calls.push_back({ "create", root, path, access, {}, 0, {} });
-    const bool ok = !denied.count(root);
+    const bool ok = !denied.count(root) && !writeDenied.count(root);
     log_.push_back("create " + RootName(root) + (ok ? " ok" : " failed"));
     if (!ok)
-        return false;
+        return reg::kAccessDenied;
     keys_[{ root, path }];
     return Acquire({ root, path }, key);
 }
@@ -124,6 +126,29 @@ long FakeRegistry::SetValue(
     return reg::kSuccess;
 }
 
+long FakeRegistry::QueryStoredValue(RegistryKey key, const std::string& name, RegistryValue& value)
+{
+    calls.push_back({ "query stored", {}, {}, 0, name, 0, {} });
+    auto handle = open_.find(key);
+    if (handle == open_.end())
+        return 6; // invalid handle
+    auto& values = keys_[handle->second];
+    auto stored = values.find(name);
+    if (stored == values.end())
+        return reg::kFileNotFound;
+    if (failDataQuery)
+        return reg::kAccessDenied;
+    value.type = stored->second.type;
+    value.data.clear();
+    const bool text = value.type == reg::kTypeSz || value.type == reg::kTypeExpandSz;
+    for (std::uint8_t byte : stored->second.data) {
+        value.data.push_back(byte);
+        if (text)
+            value.data.push_back(0);
+    }
+    return reg::kSuccess;
+}
+
 void FakeRegistry::CloseKey(RegistryKey key)
 {
     calls.push_back({ "close", {}, {}, 0, {}, 0, {} });
@@ -137,6 +162,26 @@ bool FakeFileSystem::FileExists(const std::string& name)
 {
     asked.push_back(name);
     return files.count(name) != 0 && directories.count(name) == 0;
+}
+
+bool FakeFileSystem::CreateFolders(const std::string& folder)
+{
+    log_.push_back("create folder " + folder);
+    if (folderCreationFails)
+        return false;
+    folders.insert(folder);
+    return true;
+}
+
+FileSystem::NewFile FakeFileSystem::WriteNewFile(const std::string& name, const std::vector<std::uint8_t>& bytes)
+{
+    log_.push_back("write file " + name);
+    if (written.count(name) || files.count(name))
+        return NewFile::AlreadyExists;
+    if (fileWriteFails)
+        return NewFile::Failed;
+    written[name] = bytes;
+    return NewFile::Written;
 }
 
 bool FakeShell::Open(const std::string& target)
@@ -154,6 +199,13 @@ bool FakeShell::StartAndWaitForInputIdle(const std::string& target, unsigned tim
     if (onStart)
         onStart();
     return true;
+}
+
+Shell::ElevatedStart FakeShell::StartElevated(const std::u16string& program, const std::u16string& parameters)
+{
+    elevated.push_back({ program, parameters });
+    log_.push_back("shell runas");
+    return elevatedAnswer;
 }
 
 void FakeSound::PlayFileAsync(const std::string& fileName)

@@ -50,7 +50,8 @@ public:
     std::uint32_t TypeOf(RegistryRoot root, const std::string& path, const std::string& name) const;
 
     // Failure injection.
-    std::set<RegistryRoot> denied; // open and create fail
+    std::set<RegistryRoot> denied; // open and create fail with "access denied"
+    std::set<RegistryRoot> writeDenied; // create fails so, as for a user without rights
     std::set<std::string> failingSets; // value names whose write fails
     bool failDataQuery = false; // a query with a buffer fails
     int growBy = 0; // the value grows (or shrinks) between the two queries
@@ -59,17 +60,19 @@ public:
     int OpenHandles() const { return static_cast<int>(open_.size()); }
     std::vector<Call> CallsOf(const std::string& op) const;
 
-    bool OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) override;
-    bool CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) override;
+    long OpenKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) override;
+    long CreateKey(RegistryRoot root, const std::string& path, std::uint32_t access, RegistryKey& key) override;
     long QueryValue(RegistryKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
         std::uint32_t* size) override;
     long SetValue(RegistryKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
         std::uint32_t size) override;
+    // Strings come back widened from Latin-1, as the wide entry point would.
+    long QueryStoredValue(RegistryKey key, const std::string& name, RegistryValue& value) override;
     void CloseKey(RegistryKey key) override;
 
 private:
     using KeyId = std::pair<RegistryRoot, std::string>;
-    bool Acquire(const KeyId& id, RegistryKey& key);
+    long Acquire(const KeyId& id, RegistryKey& key);
 
     EventLog& log_;
     std::map<KeyId, std::map<std::string, Value>> keys_;
@@ -90,7 +93,17 @@ public:
 
     bool FileExists(const std::string& name) override;
     std::string ProgramFolder() override { return programFolder; }
+    std::u16string ProgramPath() override { return u"C:\\Tools\\Folvane.exe"; }
     std::string TempFolder() override { return "C:\\Temp\\"; }
+
+    std::string localAppData = "C:\\Users\\Pilot\\AppData\\Local\\";
+    bool folderCreationFails = false;
+    bool fileWriteFails = false;
+    std::set<std::string> folders; // created by CreateFolders
+    std::map<std::string, std::vector<std::uint8_t>> written; // by WriteNewFile
+    std::string LocalAppDataFolder() override { return localAppData; }
+    bool CreateFolders(const std::string& folder) override;
+    NewFile WriteNewFile(const std::string& name, const std::vector<std::uint8_t>& bytes) override;
 
 private:
     EventLog& log_;
@@ -108,6 +121,14 @@ public:
 
     bool Open(const std::string& target) override;
     bool StartAndWaitForInputIdle(const std::string& target, unsigned timeoutMs) override;
+
+    struct ElevatedRequest {
+        std::u16string program;
+        std::u16string parameters;
+    };
+    std::vector<ElevatedRequest> elevated;
+    ElevatedStart elevatedAnswer = ElevatedStart::Started;
+    ElevatedStart StartElevated(const std::u16string& program, const std::u16string& parameters) override;
 
 private:
     EventLog& log_;
@@ -135,6 +156,8 @@ public:
     unsigned total = 0;
     std::function<void()> onSleep; // e.g. another program's window appears meanwhile
     void Sleep(unsigned milliseconds) override;
+    UtcTime now { 2026, 3, 7, 9, 5, 2, 40 };
+    UtcTime Now() override { return now; }
 
 private:
     EventLog& log_;
@@ -195,11 +218,13 @@ private:
 class FakeSystemInfo : public SystemInfo {
 public:
     int dpi = 96;
-    bool wow64 = false;
+    bool windows64 = false;
+    bool elevated = false;
     std::set<unsigned char> leadBytes;
 
     int ScreenDpi() override { return dpi; }
-    bool IsWow64() override { return wow64; }
+    bool WindowsIs64Bit() override { return windows64; }
+    bool IsElevated() override { return elevated; }
     bool IsLeadByte(unsigned char byte) override { return leadBytes.count(byte) != 0; }
     // Latin-1 passes through; anything else becomes '?'.
     std::string ToAnsi(const std::u16string& text) override;

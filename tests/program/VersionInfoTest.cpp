@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "program/Version.h"
+#include "app/Version.h"
 
 TEST(VersionInfo, TextMatchesTheNumbers)
 {
@@ -12,4 +12,6 @@ TEST(VersionInfo, TextMatchesTheNumbers)
         + "." + std::to_string(FOLVANE_VERSION_RELEASE) + "." + std::to_string(FOLVANE_VERSION_BUILD);
     EXPECT_EQ(FOLVANE_VERSION_TEXT, numbers);
     EXPECT_EQ("1.2.0.0", numbers);
+    EXPECT_EQ(FOLVANE_VERSION_SHORT_TEXT,
+        std::to_string(FOLVANE_VERSION_MAJOR) + "." + std::to_string(FOLVANE_VERSION_MINOR));
 }
