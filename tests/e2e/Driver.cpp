@@ -252,7 +252,7 @@ int main(int argc, char** argv)
         return Watch(argv[2], argv + 3, argc - 3);
     if (verb == "absent")
         return WaitFor(caption, ms) ? 1 : 0;
-    HWND window = WaitFor(caption, 10000);
+    HWND window = WaitFor(caption, verb == "text" ? 1000 : 10000);
     if (!window)
         return 1;
     if (verb == "restore") {

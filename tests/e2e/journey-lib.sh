@@ -142,12 +142,12 @@ journey_ends() {
 driver() { "$FOLVANE_WINE" "$JOURNEY_DRIVER" "$@" | tr -d '\r'; }
 
 # says CAPTION GREP-ARGS...: a window of that caption shows a text matching,
-# within 5 s (a box may still be closing while the next one opens).
+# within about 6 s (a box may still be closing while the next one opens).
 says() {
-  local caption=$1 i
+  local caption=$1 end=$((SECONDS + 6))
   shift
-  for i in $(seq 1 25); do
-    driver text "$caption" | grep -q "$@" && return 0
+  while [ $SECONDS -lt $end ]; do
+    driver text "$caption" 2>/dev/null | grep -q "$@" && return 0
     sleep 0.2
   done
   return 1

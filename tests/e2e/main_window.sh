@@ -13,7 +13,7 @@ standin=$3
 # Windows coordinates of the result labels: page place + (49, 121).
 KEY_LABEL="90 188 280 30"   # lbFSXRegKey
 VALUE_LABEL="405 195 120 30" # lbRegValue
-MAKER_LABEL="93 429 160 13"  # lbSkelvor
+MAKER_LABEL="93 429 230 13"  # lbSkelvor, as wide as its text
 SIM_KEY='SOFTWARE\Microsoft\Microsoft Games\Flight Simulator\10.0\'
 
 # look_in ROOT: "Get FSX &Path", then the menu's item for HKLM or HKCU.
@@ -38,10 +38,10 @@ labels_show() {
   shows_text "$MAIN_CAPTION" $MAIN_FOLDER_LABEL Tahoma -11 regular "$2" || fail "$1: the folder label does not show $2"
 }
 
+# warned GREP-ARGS...: a warning saying that, closed by OK (another may follow at once).
 warned() {
   says Warning "$@" || fail "no warning saying $*"
-  driver press Warning OK
-  driver gone Warning 3000 || fail "the warning stays"
+  driver press Warning OK || fail "no OK in the warning"
 }
 
 empty=$(journey_folder fsx-empty)
@@ -59,6 +59,7 @@ for root in HKLM HKCU; do
   look_in $root
   warned "It appears this registry entry is blank or does not exist!"
   warned "^\[Blank\]$"
+  driver gone Warning 3000 || fail "$root: a third warning for a missing key"
   # The key without the value: "\" in the folder label, one warning naming it.
   journey_value "$rootkey" $other 'E:\'
   look_in $root
@@ -155,6 +156,7 @@ click "$MAIN_CAPTION" $MAIN_CLOSE
 journey_ends 20 "the title-band close"
 
 # "Exit to &FSX" without the simulator: the warning, then the end.
+journey_clear_keys
 journey_value "$JOURNEY_KEY" SetupPath "$empty"
 journey_run
 driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "no main window"
