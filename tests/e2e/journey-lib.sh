@@ -63,7 +63,7 @@ journey_value() {
 value_of() {
   local view
   for view in $JOURNEY_VIEWS; do
-    "$FOLVANE_WINE" reg query "$1" /v "$2" $view 2>/dev/null | tr -d '\r' |
+    { "$FOLVANE_WINE" reg query "$1" /v "$2" $view 2>/dev/null || true; } | tr -d '\r' |
       awk -v name="$2" '$1 == name { type = $2; sub(/^ *[^ ]+ +[^ ]+ +/, ""); print type " " $0 }'
   done | sort -u
 }

@@ -10,23 +10,26 @@ journey_start "$1" "$2"
 # The focusable controls by their place in the window: the page's left, top
 # plus the page control's (46, 95) and the page's (3, 26).
 declare -A NAME_AT=(
+  ["46 95 529 266"]=skinPageControl
+  ["46 95 529 23"]=tabStrip
   ["420 132 120 27"]=btnGetRegPath
   ["420 314 120 27"]=btnSearchRegEdit
   ["363 426 100 27"]=btnExitFSX
   ["469 426 100 27"]=btnCloseMain
   ["93 157 437 21"]=edNewFS9Path
-  ["93 227 114 22"]=cbSetCDROMPath
+  ["93 227"]=cbSetCDROMPath
   ["208 228 124 21"]=cbDrive
-  ["385 227 122 22"]=cbCurrentUser
+  ["385 227"]=cbCurrentUser
   ["410 294 120 28"]=btnSetRegPath
   ["299 147 100 27"]=btnOK
 )
 
-# focused CAPTION: the name of the focused control of the window (its place when unknown).
+# focused CAPTION: the name of the focused control of the window (its place
+# when unknown); the check boxes are as wide as their captions.
 focused() {
   local at
   at=$(driver focus "$1") || { echo "(elsewhere)"; return; }
-  echo "${NAME_AT[$at]:-$at}"
+  echo "${NAME_AT[$at]:-${NAME_AT[${at% * *}]:-$at}}"
 }
 
 # next_focus CAPTION KEY: presses KEY and prints the focus once it has moved (or after 2 s).
@@ -56,25 +59,36 @@ tab_cycle() {
   fail "Tab does not come back to $start: $cycle"
 }
 
+# tab_to NAME: Tab until NAME has the focus (at most 12 presses).
+tab_to() {
+  local i
+  for i in $(seq 1 12); do
+    [ "$(focused "$MAIN_CAPTION")" = "$1" ] && return 0
+    next_focus "$MAIN_CAPTION" Tab >/dev/null
+  done
+  fail "Tab never reaches $1"
+}
+
 expect_cycle() {
   local got
   got=$(tab_cycle "$MAIN_CAPTION")
   [ "$got" = "$1" ] || fail "$2: Tab visits \"$got\", not \"$1\""
 }
 
-# The first control of the tab order gets the focus; Tab goes round "Get Path".
+# The page control, first in the tab order, has the focus; Tab goes round
+# "Get Path": the page control, its tab strip, the page's buttons, the exit buttons.
 journey_run
 driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "no main window"
-strip=$(focused "$MAIN_CAPTION")
-case $strip in btn* | cb* | ed* | "(elsewhere)") fail "the page control does not have the focus at first: $strip" ;; esac
-expect_cycle "$strip btnGetRegPath btnSearchRegEdit btnExitFSX btnCloseMain" "Get Path"
+[ "$(focused "$MAIN_CAPTION")" = skinPageControl ] || fail "the focus at first: $(focused "$MAIN_CAPTION")"
+expect_cycle "skinPageControl tabStrip btnGetRegPath btnSearchRegEdit btnExitFSX btnCloseMain" "Get Path"
 
 # Space on a focused button: "Get FSX Path" opens its menu; Escape closes it.
 next_focus "$MAIN_CAPTION" Tab >/dev/null
+[ "$(next_focus "$MAIN_CAPTION" Tab)" = btnGetRegPath ] || fail "Tab did not reach \"Get FSX Path\""
 xdotool key space
 driver class "#32768" 3000 >/dev/null || fail "Space on \"Get FSX Path\" opened no menu"
 xdotool key Escape
-driver class "#32768" 0 >/dev/null && sleep 0.5
+sleep 0.3
 # Alt+R: "Search Reg" opens its menu.
 xdotool key alt+r
 driver class "#32768" 3000 >/dev/null || fail "Alt+R opened no menu"
@@ -93,19 +107,20 @@ driver gone Warning 3000 || fail "Enter did not close the second warning"
 xdotool key alt+s
 driver absent Information 1000 || fail "Alt+S worked on the inactive page"
 
-# Ctrl+Tab to "Set Path": its order, then the drive list joins it once
-# "Set CD-ROM Path:" is ticked by Space, and leaves it again.
+# Ctrl+Tab on the tab strip opens "Set Path", the focus staying on the strip;
+# the page's order, then the drive list joins it once "Set CD-ROM Path:" is
+# ticked by Space, and leaves it again.
+tab_to tabStrip
 xdotool key ctrl+Tab
-set_cycle="$strip edNewFS9Path cbSetCDROMPath cbCurrentUser btnSetRegPath btnExitFSX btnCloseMain"
+set_cycle="tabStrip edNewFS9Path cbSetCDROMPath cbCurrentUser btnSetRegPath btnExitFSX btnCloseMain skinPageControl"
 expect_cycle "$set_cycle" "Set Path"
 next_focus "$MAIN_CAPTION" Tab >/dev/null
-next_focus "$MAIN_CAPTION" Tab >/dev/null
-[ "$(focused "$MAIN_CAPTION")" = cbSetCDROMPath ] || fail "Tab did not reach \"Set CD-ROM Path:\""
+[ "$(next_focus "$MAIN_CAPTION" Tab)" = cbSetCDROMPath ] || fail "Tab did not reach \"Set CD-ROM Path:\""
 xdotool key space
-expect_cycle "cbSetCDROMPath cbDrive cbCurrentUser btnSetRegPath btnExitFSX btnCloseMain $strip edNewFS9Path" \
+expect_cycle "cbSetCDROMPath cbDrive cbCurrentUser btnSetRegPath btnExitFSX btnCloseMain skinPageControl tabStrip edNewFS9Path" \
   "with the CD-ROM box ticked"
 xdotool key space
-expect_cycle "cbSetCDROMPath cbCurrentUser btnSetRegPath btnExitFSX btnCloseMain $strip edNewFS9Path" \
+expect_cycle "cbSetCDROMPath cbCurrentUser btnSetRegPath btnExitFSX btnCloseMain skinPageControl tabStrip edNewFS9Path" \
   "with the CD-ROM box cleared"
 
 # Alt+Down on the folder box opens the browse dialog; Escape closes it.
@@ -115,6 +130,8 @@ xdotool key alt+Down
 driver wait "Select FSX root folder..." 10000 >/dev/null || fail "Alt+Down opened no browse dialog"
 xdotool key Escape
 driver gone "Select FSX root folder..." 3000 || fail "Escape did not close the browse dialog"
+[ "$(focused "$MAIN_CAPTION")" = edNewFS9Path ] ||
+  fail "the focus is on $(focused "$MAIN_CAPTION"), not back on the folder box after the browse dialog"
 
 # Alt+S: "Set FSX Path" with the box blank; Enter closes the message.
 xdotool key alt+s
@@ -122,9 +139,10 @@ says Information "box is blank" || fail "Alt+S did not run \"Set FSX Path\""
 xdotool key Return
 driver gone Information 3000 || fail "Enter did not close the message"
 
-# Ctrl+Tab back to "Get Path".
+# Ctrl+Tab on the strip back to "Get Path".
+tab_to tabStrip
 xdotool key ctrl+Tab
-expect_cycle "$strip btnGetRegPath btnSearchRegEdit btnExitFSX btnCloseMain" "Get Path again"
+expect_cycle "tabStrip btnGetRegPath btnSearchRegEdit btnExitFSX btnCloseMain skinPageControl" "Get Path again"
 
 # The about dialog (opened by its picture): the focus on "&OK", Tab stays
 # there; Space closes it, and so does Escape.

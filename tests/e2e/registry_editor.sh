@@ -32,9 +32,13 @@ click "$MAIN_CAPTION" 480 351 # its menu's first item, at the button's bottom-le
 editor_ends_on HKEY_LOCAL_MACHINE
 
 # The right click opens the same menu where the pointer is; its second item.
+# The editor came to the front: a click on the window's face brings it back.
+click "$MAIN_CAPTION" 30 380
+read -r mx my _ _ < <(driver wait "$MAIN_CAPTION")
 id=$(xwindow "$MAIN_CAPTION")
 xdotool mousemove --window "$id" $SEARCH_REG click 3
 read -r x y _ h < <(driver class "#32768" 3000) || fail "a right click on \"Search Reg\" opened no menu"
+[ "$((x - mx)) $((y - my))" = "$SEARCH_REG" ] || fail "a menu at $x,$y, not at the pointer"
 xdotool mousemove $((x + 60)) $((y + h * 3 / 4)) click 1
 editor_ends_on HKEY_CURRENT_USER
 

@@ -17,6 +17,7 @@
 #include "program/Win32Seams.h"
 #include "richlabel/MarkupLabel.h"
 #include "skin/SkinFileTheme.h"
+#include "support/RealProgram.h"
 #include "toolkit/Application.h"
 #include "toolkit/Label.h"
 #include "toolkit/graphics/GdiObjects.h"
@@ -231,13 +232,7 @@ void ExpectLiteral(const TBvBaseLabel& label)
     EXPECT_FALSE(label.ShowAccelChar()) << label.Name() << " would eat an \"&\" of a path";
 }
 
-struct Program {
-    Win32Dialogs dialogs;
-    Win32Seams seams { dialogs };
-    Platform& platform = seams.platform;
-    SimulatorLocator locator { seams.registry, seams.files, seams.system };
-    InterfaceSounds sounds { locator, seams.files, seams.sound };
-};
+using Program = testing::RealProgram;
 
 class LayoutTable : public ::testing::Test {
 protected:
