@@ -13,6 +13,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <climits>
 #include <set>
 #include <stdexcept>
 
@@ -594,6 +595,12 @@ void TWinControl::Repaint()
 void TWinControl::Loaded()
 {
     TControl::Loaded();
+    if (Parent() && askedTabOrder_ >= 0) {
+        // Controls that asked for no place keep theirs after those that did.
+        auto asked = [](const TWinControl* c) { return c->askedTabOrder_ >= 0 ? c->askedTabOrder_ : INT_MAX; };
+        std::stable_sort(Parent()->tabList_.begin(), Parent()->tabList_.end(),
+            [&](const TWinControl* a, const TWinControl* b) { return asked(a) < asked(b); });
+    }
     if (handle_) {
         SetWindowPos(handle_, nullptr, Left(), Top(), Width(), Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowTextA(handle_, Caption().c_str());
@@ -822,6 +829,7 @@ int TWinControl::TabOrder() const
 
 void TWinControl::SetTabOrder(int value)
 {
+    askedTabOrder_ = value;
     if (!Parent())
         return;
     auto& list = Parent()->tabList_;

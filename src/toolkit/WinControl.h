@@ -168,6 +168,9 @@ private:
     WNDPROC systemProc_ = nullptr;
     std::vector<TControl*> controls_;
     std::vector<TWinControl*> tabList_;
+    // The place last asked for: a layout asks before the controls after this
+    // one exist, so the places are settled again once it is loaded.
+    int askedTabOrder_ = -1;
     bool tabStop_ = false;
     bool doubleBuffered_ = true;
     bool destroyingHandle_ = false;

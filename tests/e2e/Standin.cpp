@@ -1,5 +1,5 @@
-// Stands in for the simulator's fsx.exe: records that it was started by
-// writing "started" into a file beside itself, and ends.
+// Stands in for the simulator's fsx.exe or a web browser: records that it was
+// started by writing its command line into "started.txt" beside itself, and ends.
 #include <windows.h>
 
 #include <cstdio>
@@ -12,7 +12,7 @@ int main()
     std::string marker(path);
     marker = marker.substr(0, marker.find_last_of('\\') + 1) + "started.txt";
     if (FILE* file = std::fopen(marker.c_str(), "w")) {
-        std::fputs("started", file);
+        std::fputs(GetCommandLineA(), file);
         std::fclose(file);
     }
     return 0;

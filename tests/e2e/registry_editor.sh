@@ -1,28 +1,48 @@
 #!/usr/bin/env bash
-# "Search &Reg" -> "Search in HKEY_LOCAL_MACHINE": the registry editor opens
-# and ends on the simulator's key.
+# "Search &Reg": "Search in HKEY_LOCAL_MACHINE" from the button's menu starts
+# the registry editor and ends on the simulator's key; then "Search in
+# HKEY_CURRENT_USER" from the menu of a right click on the button walks the
+# same editor to the key under the user root.
 source "$FOLVANE_SOURCE_DIR/tests/e2e/journey-lib.sh"
 journey_start "$1" "$2"
 journey_value "$JOURNEY_KEY" SetupPath "$(journey_folder fsx-regedit with-fsx)"
+journey_value "$JOURNEY_USER_KEY" AppPath "$(journey_folder fsx-regedit with-fsx)"
 close_editor() { driver close RegEdit_RegEdit 0 || true; journey_cleanup; }
 trap close_editor EXIT
 
+SEARCH_REG="480 327" # "Search &Reg": page (371, 193) + (49, 121)
+
+# editor_ends_on KEY: the editor's status bar names KEY, the simulator's key
+# under a root; the walk blocks the window for about 3.5 s once the editor is up.
+editor_ends_on() {
+  local status=""
+  for _ in $(seq 1 50); do
+    status=$(driver status RegEdit_RegEdit 100 || true)
+    case ${status^^} in *"\\$1\\MICROSOFT\\MICROSOFT GAMES\\FLIGHT SIMULATOR\\10.0") return 0 ;; esac
+    sleep 0.3
+  done
+  # Key names compare without case; the editor shows them as stored.
+  fail "the registry editor ends on \"$status\", not under $1"
+}
+
 journey_run
 driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "no main window"
-click "$MAIN_CAPTION" 480 327 # "Search &Reg": page (371, 193) + (49, 121)
+click "$MAIN_CAPTION" $SEARCH_REG
 click "$MAIN_CAPTION" 480 351 # its menu's first item, at the button's bottom-left corner
-# The walk blocks the window for about 3.5 s once the editor is up.
-for _ in $(seq 1 50); do
-  status=$(driver status RegEdit_RegEdit 100 || true)
-  case $status in *'Flight Simulator\10.0') break ;; esac
-  sleep 0.3
-done
-# Key names compare without case; the editor shows them as stored. The
-# program's 32-bit view lies under Wow6432Node on 64-bit Windows.
-case ${status^^} in
-  *'\HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432NODE\MICROSOFT\MICROSOFT GAMES\FLIGHT SIMULATOR\10.0') ;;
-  *) fail "the registry editor ends on \"$status\"" ;;
-esac
+# The program's 32-bit view lies under Wow6432Node on 64-bit Windows.
+editor_ends_on 'HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432NODE'
+
+# The right click opens the same menu where the pointer is; its second item.
+# The editor came to the front: a click on the window's face brings it back.
+click "$MAIN_CAPTION" 30 380
+read -r mx my _ _ < <(driver wait "$MAIN_CAPTION")
+id=$(xwindow "$MAIN_CAPTION")
+xdotool mousemove --window "$id" $SEARCH_REG click 3
+read -r x y _ h < <(driver class "#32768" 3000) || fail "a right click on \"Search Reg\" opened no menu"
+[ "$((x - mx)) $((y - my))" = "$SEARCH_REG" ] || fail "a menu at $x,$y, not at the pointer"
+xdotool mousemove $((x + 60)) $((y + h * 3 / 4)) click 1
+editor_ends_on 'HKEY_CURRENT_USER\SOFTWARE'
+
 click "$MAIN_CAPTION" $MAIN_EXIT
 journey_ends 20 "\"&Exit\""
 echo ok

@@ -2,17 +2,14 @@
 // result labels showing a path literally, the check boxes' bold captions, the group-box
 // captions where the layout puts them, the maker's notice on any code page and the folder
 // box's stored height.
-#include "app/InterfaceSounds.h"
-#include "app/SimulatorLocator.h"
 #include "controls/ExCheckBox.h"
 #include "controls/ExFolderNameEdit.h"
 #include "forms/MainWindow.h"
 #include "forms/MakerNotice.h"
 #include "labels/BvLabel.h"
-#include "program/Win32Dialogs.h"
-#include "program/Win32Seams.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinPageControl.h"
+#include "support/RealProgram.h"
 #include "support/Snapshot.h"
 #include "toolkit/Application.h"
 #include "toolkit/HintWindow.h"
@@ -28,12 +25,7 @@
 namespace folvane {
 namespace {
 
-struct Program {
-    Win32Dialogs dialogs;
-    Win32Seams seams { dialogs };
-    SimulatorLocator locator { seams.registry, seams.files, seams.system };
-    InterfaceSounds sounds { locator, seams.files, seams.sound };
-};
+using Program = testing::RealProgram;
 
 bool PumpUntil(const std::function<bool()>& done, DWORD ms)
 {

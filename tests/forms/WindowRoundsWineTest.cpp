@@ -10,6 +10,7 @@
 #include "program/Win32Seams.h"
 #include "skin/SkinPageControl.h"
 #include "support/GuiObjectCount.h"
+#include "support/RealProgram.h"
 #include "support/SimulatorKeyView.h"
 #include "toolkit/Application.h"
 
@@ -27,13 +28,7 @@ namespace {
 
 constexpr int kRounds = 1000;
 
-struct Program {
-    Win32Dialogs dialogs;
-    Win32Seams seams { dialogs };
-    Platform& platform = seams.platform;
-    SimulatorLocator locator { seams.registry, seams.files, seams.system };
-    InterfaceSounds sounds { locator, seams.files, seams.sound };
-};
+using Program = testing::RealProgram;
 
 void CALLBACK CloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {

@@ -4,6 +4,7 @@
 
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
+#include "toolkit/LoadingScope.h"
 #include "toolkit/Timer.h"
 
 #include <gtest/gtest.h>
@@ -193,6 +194,25 @@ TEST_F(FormFixture, TabOrderIsItsOwnAndSkipsWhatCannotTakeTheFocus)
     auto* inner = new Field(&form, box, 0, nullptr, "inner");
     box->SetTabOrder(1);
     EXPECT_EQ(form.FindNextControl(c, true, true), inner);
+}
+
+// A layout stores each control's place in the order, whatever the order the
+// controls are created in: a place beyond the controls made so far holds.
+TEST_F(FormFixture, TabOrdersStoredInALayoutHoldOnceItIsLoaded)
+{
+    auto* page = new TCustomControl(&form);
+    page->SetParent(&form);
+    const std::vector<int> orders { 4, 1, 2, 0, 3 };
+    std::vector<TWinControl*> fields;
+    {
+        TLoadingScope scope;
+        for (int order : orders) {
+            fields.push_back(new Field(&form, page, order * 30, nullptr, "field"));
+            fields.back()->SetTabOrder(order);
+        }
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        EXPECT_EQ(fields[i]->TabOrder(), orders[i]) << "field " << i;
 }
 
 TEST_F(FormFixture, TabKeyMovesTheFocusAndEveryControlHearsOfIt)
