@@ -416,6 +416,44 @@ TEST(ControlsImageListStream, StripsAreDecodedOnlyAsFarAsTheCountNeeds)
     EXPECT_EQ(area(0x7FFFFFFF, { 6, 2 }), 12);
 }
 
+// `count` pairs of plain 1-bit bitmaps, `columns` wide and one row high (V = -1).
+Bytes OneRowPairs(int count, int columns)
+{
+    BmpImage row;
+    row.width = columns;
+    row.height = 1;
+    row.bitsPerPixel = 1;
+    row.palette = { 0x000000, 0xFFFFFF };
+    row.indices.assign(static_cast<std::size_t>(columns), 0);
+    row.pixels.assign(static_cast<std::size_t>(columns), 0);
+    const Bytes file = EncodeBmpFile(row);
+    Bytes stream = Header(-1, count);
+    for (int i = 0; i < 2 * count; ++i)
+        Append(stream, file);
+    return stream;
+}
+
+TEST(ControlsImageListStream, TheTotalOfPixelsIsLimitedBeforeAnythingIsCut)
+{
+    // Each one-row bitmap becomes an entry of the list's full height: 6 KiB of stream would
+    // make 80 Mi pixels of entries. The limit is checked before the cut.
+    const int side = kMaxImageListSide;
+    const int most = static_cast<int>(kMaxImageListPixels / (side * side));
+    ImageListContent list = List(side, side);
+    const ImageListResult r = Read(OneRowPairs(most + 1, side), list);
+    EXPECT_EQ(r.status, ImageListStatus::badSize);
+    EXPECT_NE(r.message.find(std::to_string(kMaxImageListPixels)), std::string::npos) << r.message;
+    EXPECT_EQ(list.Count(), most);
+
+    // The writer holds to the same limit, before it builds any strip.
+    ImageListContent wide = List(kMaxImageListSide, kMaxImageListSide);
+    wide.images.resize(kMaxImageListPixels / (kMaxImageListSide * kMaxImageListSide) + 1);
+    Bytes written;
+    const ImageListResult over = WriteImageListStream(wide, written);
+    EXPECT_EQ(over.status, ImageListStatus::badSize);
+    EXPECT_NE(over.message.find(std::to_string(kMaxImageListPixels)), std::string::npos) << over.message;
+}
+
 TEST(ControlsImageListStream, CuttingHandlesOddShapes)
 {
     ImageListContent list = List(4, 4);

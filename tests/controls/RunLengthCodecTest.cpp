@@ -78,6 +78,15 @@ TEST(ControlsRle, RejectsPacketsCutShort)
     Decode({ 0x00, 1 }, 5, 1, RleStatus::badUnit);
     // A huge size from a small input fails without allocating for it.
     Decode({ 0xFF, 1 }, 1, SIZE_MAX / 2, RleStatus::truncated);
+
+    // Nothing beyond what the packets produce is reserved, whatever size the stream states.
+    const Bytes literals(3000, 0x00); // 1500 packets of one literal byte each
+    Bytes out;
+    EXPECT_EQ(RleDecode(literals, 1, 1 << 20, out), RleStatus::truncated);
+    EXPECT_LE(out.capacity(), 1500u);
+    Bytes fresh;
+    EXPECT_EQ(RleDecode(Bytes { 0x81, 7, 0x00, 8 }, 1, 1 << 20, fresh), RleStatus::truncated);
+    EXPECT_LE(fresh.capacity(), 3u);
 }
 
 TEST(ControlsRle, EncoderChoosesPacketsByNeighbourComparison)
