@@ -1,6 +1,7 @@
 // Packet coder: hand-built packets, the encoder's packet choice, and round
 // trips at every unit size.
 #include "controls/RunLengthCodec.h"
+#include "support/CostMeter.h"
 
 #include <gtest/gtest.h>
 
@@ -140,6 +141,24 @@ TEST(ControlsRle, RoundTripsAtEveryUnitSize)
             EXPECT_EQ(Decode(packed, unit, size), data) << "unit " << unit << " size " << size;
         }
     }
+}
+
+TEST(ControlsRle, DecodingCostsLinearTimeAndMemory)
+{
+    // Longest runs of the widest unit: the most output per packed byte.
+    auto runs = [](std::size_t packets) {
+        Bytes packed;
+        for (std::size_t i = 0; i < packets; ++i)
+            packed.insert(packed.end(), { 0xFF, 1, 2, 3, 4 });
+        return packed;
+    };
+    const Bytes small = runs(2000);
+    const Bytes large = runs(8000);
+    auto decode = [](const Bytes& packed) {
+        Bytes out;
+        ASSERT_EQ(RleDecode(packed, 4, packed.size() / 5 * 512, out), RleStatus::ok);
+    };
+    EXPECT_EQ(test::CheckLinearCost([&] { decode(small); }, [&] { decode(large); }), "");
 }
 
 } // namespace
