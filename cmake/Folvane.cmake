@@ -120,10 +120,11 @@ endfunction()
 # -DFOLVANE_TESTS=OFF to build them, or let scripts/fuzz do it. A target with
 # seeds gets a test that runs it over them under the campaign's limits, and a
 # line in fuzzers.list (name, program, seeds, longest input) for scripts/fuzz.
-# Per input: 5 seconds, 512 MiB in one allocation, 2 GiB resident. Linear work
-# on the longest input takes a small part of that; a quadratic path or an
-# amplification does not fit.
-set(FOLVANE_FUZZ_LIMITS -timeout=5 -malloc_limit_mb=512 -rss_limit_mb=2048)
+# Per input: 30 seconds, 512 MiB in one allocation, 2 GiB resident. Linear
+# work on the longest input takes about a second of processor time (the limit
+# is wall-clock time, and campaigns share busy machines); a quadratic path on
+# a long input or an amplification does not fit.
+set(FOLVANE_FUZZ_LIMITS -timeout=30 -malloc_limit_mb=512 -rss_limit_mb=2048)
 function(folvane_fuzzer name)
   cmake_parse_arguments(ARG "" "SEEDS;MAX_LEN" "SOURCES;DEPS" ${ARGN})
   if(NOT ARG_MAX_LEN)
