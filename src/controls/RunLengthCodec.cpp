@@ -89,11 +89,13 @@ std::vector<std::uint8_t> RleEncode(std::span<const std::uint8_t> data, int unit
     while (cur < count) {
         const std::size_t remaining = count - cur;
         // Literal length: units up to the first that equals its successor; the
-        // last unit never joins a literal that ends by running out of pairs.
+        // last unit never joins a literal that ends by running out of pairs. The
+        // search stops where a packet ends, so that data without equal
+        // neighbours costs linear time.
         std::size_t literal = 1;
         if (remaining > 1) {
             std::size_t stop = cur;
-            while (stop + 1 < count && !same(stop, stop + 1))
+            while (stop + 1 < count && stop - cur < kMaxPacketUnits && !same(stop, stop + 1))
                 ++stop;
             literal = stop - cur;
         }

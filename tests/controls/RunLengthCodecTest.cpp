@@ -161,5 +161,20 @@ TEST(ControlsRle, DecodingCostsLinearTimeAndMemory)
     EXPECT_EQ(test::CheckLinearCost([&] { decode(small); }, [&] { decode(large); }), "");
 }
 
+TEST(ControlsRle, EncodingCostsLinearTime)
+{
+    // No two neighbours alike: nothing but literal packets, each of which could look for the
+    // next pair of equal units through the rest of the data.
+    auto noise = [](std::size_t size) {
+        Bytes data(size);
+        for (std::size_t i = 0; i < size; ++i)
+            data[i] = static_cast<std::uint8_t>(i % 251);
+        return data;
+    };
+    const Bytes small = noise(64 * 1024);
+    const Bytes large = noise(256 * 1024);
+    EXPECT_EQ(test::CheckLinearCost([&] { RleEncode(small, 1); }, [&] { RleEncode(large, 1); }), "");
+}
+
 } // namespace
 } // namespace folvane

@@ -34,7 +34,9 @@ void Release(void* p)
     }
 }
 
-constexpr double kTimeFloor = 0.005;
+constexpr double kTimeFloor = 0.02;
+constexpr int kRuns = 5;
+constexpr double kEnough = 1.0; // far past linear already: one run tells
 constexpr std::size_t kMemoryFloor = 64 * 1024;
 constexpr double kMaxRatio = 8.0;
 
@@ -81,36 +83,33 @@ namespace folvane::test {
 
 Cost MeasureCost(const std::function<void()>& work)
 {
-    Cost cost;
-    cost.seconds = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        const std::size_t base = g_current.load();
-        g_peak = base;
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
-        cost.seconds = std::min(cost.seconds, took.count());
-        if (run == 0) {
-            cost.peakBytes = g_peak.load() - base;
-        }
-        if (took.count() > 1.0) {
-            break; // far past linear already; one run tells
-        }
-    }
-    return cost;
+    const std::size_t base = g_current.load();
+    g_peak = base;
+    const auto start = std::chrono::steady_clock::now();
+    work();
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    return { took.count(), g_peak.load() - base };
 }
 
 std::string CheckLinearCost(const std::function<void()>& small, const std::function<void()>& large)
 {
-    const Cost a = MeasureCost(small);
-    const Cost b = MeasureCost(large);
-    char text[200];
-    std::snprintf(text, sizeof text, "time %.4f s -> %.4f s, peak heap %zu -> %zu bytes", a.seconds, b.seconds,
-        a.peakBytes, b.peakBytes);
-    const bool slow = b.seconds > kMaxRatio * std::max(a.seconds, kTimeFloor);
+    Cost a = MeasureCost(small);
+    Cost b = MeasureCost(large);
+    auto slow = [&] { return b.seconds > kMaxRatio * std::max(a.seconds, kTimeFloor); };
+    // A busy machine slows some runs, rarely all: a suspect result is measured again,
+    // interleaved, and the shortest times count.
+    for (int run = 1; run < kRuns && slow() && b.seconds < kEnough; ++run) {
+        a.seconds = std::min(a.seconds, MeasureCost(small).seconds);
+        b.seconds = std::min(b.seconds, MeasureCost(large).seconds);
+    }
     const bool big
         = static_cast<double>(b.peakBytes) > kMaxRatio * static_cast<double>(std::max(a.peakBytes, kMemoryFloor));
-    return slow || big ? std::string("more than linear: ") + text : std::string();
+    if (!slow() && !big)
+        return {};
+    char text[200];
+    std::snprintf(text, sizeof text, "more than linear: time %.4f s -> %.4f s, peak heap %zu -> %zu bytes", a.seconds,
+        b.seconds, a.peakBytes, b.peakBytes);
+    return text;
 }
 
 } // namespace folvane::test

@@ -14,13 +14,14 @@ struct Cost {
     std::size_t peakBytes = 0; // largest heap growth through operator new during the call
 };
 
-// Runs work a few times: the shortest time, and the peak heap growth of the first run.
+// Runs work once.
 Cost MeasureCost(const std::function<void()>& work);
 
 // Measures small() and large(), whose input is four times as big, and returns an empty string
 // when the larger costs at most 8x the smaller in time and in memory, otherwise what went
-// wrong. Costs below a floor (a few milliseconds, a few kilobytes) count as the floor, so that
-// timer and allocator noise on tiny costs cannot fail a linear parser.
+// wrong. A suspect time is measured again, up to five runs of each, and the shortest counts.
+// Costs below a floor (20 milliseconds, 64 KiB) count as the floor, so that noise on tiny costs
+// cannot fail a linear parser while a quadratic one still does.
 std::string CheckLinearCost(const std::function<void()>& small, const std::function<void()>& large);
 
 } // namespace folvane::test
