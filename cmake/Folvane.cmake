@@ -115,14 +115,32 @@ function(folvane_script_test name)
   folvane_test_locks(${name} ${ARG_LOCKS})
 endfunction()
 
-# folvane_fuzzer(NAME SOURCES ... DEPS ...): a libFuzzer target; configure a
-# clang tree with -DFOLVANE_FUZZ=ON -DFOLVANE_TESTS=OFF to build them.
+# folvane_fuzzer(NAME SOURCES ... DEPS ... [SEEDS DIR] [MAX_LEN BYTES]): a
+# libFuzzer target; configure a clang tree with -DFOLVANE_FUZZ=ON
+# -DFOLVANE_TESTS=OFF to build them, or let scripts/fuzz do it. A target with
+# seeds gets a test that runs it over them under the campaign's limits, and a
+# line in fuzzers.list (name, program, seeds, longest input) for scripts/fuzz.
+# Per input: 30 seconds, 512 MiB in one allocation, 2 GiB resident. Linear
+# work on the longest input takes about a second of processor time (the limit
+# is wall-clock time, and campaigns share busy machines); a quadratic path on
+# a long input or an amplification does not fit.
+set(FOLVANE_FUZZ_LIMITS -timeout=30 -malloc_limit_mb=512 -rss_limit_mb=2048)
 function(folvane_fuzzer name)
-  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "SEEDS;MAX_LEN" "SOURCES;DEPS" ${ARGN})
+  if(NOT ARG_MAX_LEN)
+    set(ARG_MAX_LEN 65536)
+  endif()
+  if(ARG_SEEDS)
+    set(seeds ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_SEEDS})
+    add_test(NAME fuzz_seeds_${name}
+      COMMAND ${name} -runs=0 -max_len=${ARG_MAX_LEN} ${FOLVANE_FUZZ_LIMITS} ${seeds})
+    file(APPEND ${CMAKE_BINARY_DIR}/fuzzers.list
+      "${name} ${CMAKE_CURRENT_BINARY_DIR}/${name} ${seeds} ${ARG_MAX_LEN}\n")
+  endif()
   add_executable(${name} ${ARG_SOURCES})
   target_include_directories(${name} PRIVATE ${FOLVANE_SOURCE_ROOT})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS})
-  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -g)
+  target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -g)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   folvane_warnings(${name})
 endfunction()

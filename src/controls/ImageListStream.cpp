@@ -155,6 +155,8 @@ void AddTiles(ImageListContent& list, const BmpImage& image, const BmpImage& mas
 {
     const int columns = image.width / list.width;
     const int rows = image.height / list.height;
+    if (!ImageListHasRoomFor(list, std::min<std::int64_t>(count, std::int64_t { columns } * rows)))
+        return;
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             if (list.Count() >= count)
@@ -210,11 +212,27 @@ bool IsValidImageListSize(int width, int height)
     return width > 0 && height > 0 && width <= kMaxImageListSide && height <= kMaxImageListSide;
 }
 
+bool ImageListHasRoomFor(const ImageListContent& list, std::int64_t more)
+{
+    if (!IsValidImageListSize(list.width, list.height) || more < 0)
+        return false;
+    const std::uint64_t entryPixels = static_cast<std::uint64_t>(list.width) * static_cast<std::uint64_t>(list.height);
+    return list.images.size() + static_cast<std::uint64_t>(more) <= kMaxImageListPixels / entryPixels;
+}
+
+std::string ImageListLimitMessage()
+{
+    return "Image list would hold more than " + std::to_string(kMaxImageListPixels)
+        + " pixels, the most an image list may hold";
+}
+
 int AddImages(ImageListContent& list, const BmpImage& image, const BmpImage* mask)
 {
     if (!IsValidImageListSize(list.width, list.height) || !HasPixels(image))
         return 0;
     const int columns = image.width / list.width;
+    if (!ImageListHasRoomFor(list, columns))
+        return 0;
     for (int column = 0; column < columns; ++column)
         list.images.push_back(CutMaskedTile(list, image, mask, column * list.width, 0));
     return columns;
@@ -226,6 +244,8 @@ int AddMaskedImages(ImageListContent& list, const BmpImage& image, std::uint32_t
         return 0;
     const std::uint32_t key = transparentRgb & kRgbMask;
     const int columns = image.width / list.width;
+    if (!ImageListHasRoomFor(list, columns))
+        return 0;
     for (int column = 0; column < columns; ++column)
         list.images.push_back(CutEntry(list, image, column * list.width, 0,
             [key](int, int, std::uint32_t argb) { return (argb & kRgbMask) == key; }));
@@ -288,6 +308,20 @@ BmpSize ImageListStripPart(const ImageListContent& list, std::int64_t count, Bmp
 
 namespace {
 
+// Checked before each cut, so that the list never grows past the limit.
+ImageListResult RoomFor(const ImageListContent& list, std::int64_t more)
+{
+    if (ImageListHasRoomFor(list, more))
+        return {};
+    return Fail(ImageListStatus::badSize, ImageListLimitMessage());
+}
+
+// Entries a bitmap cuts into: one per whole list width.
+std::int64_t Columns(const ImageListContent& list, const BmpImage& image)
+{
+    return image.width / list.width;
+}
+
 ImageListResult ReadEntries(
     std::span<const std::uint8_t> stream, ImageListContent& list, const ImageListReadOptions& options)
 {
@@ -318,11 +352,16 @@ ImageListResult ReadEntries(
         if (auto r = ReadStripBlock(in, mask, SameAs(image)); !r.Ok())
             return r;
         if (stored.height == list.height) {
+            if (auto r = RoomFor(list, std::min<std::int64_t>(count, Columns(list, image))); !r.Ok())
+                return r;
             if (options.displayBitsPerPixel >= 8)
                 AddImages(list, image, &mask);
             if (list.Count() > count)
                 list.images.resize(static_cast<std::size_t>(count));
         } else {
+            const std::int64_t tiles = Columns(list, image) * (image.height / list.height);
+            if (auto r = RoomFor(list, std::min<std::int64_t>(count, tiles)); !r.Ok())
+                return r;
             AddTiles(list, image, mask, count);
         }
         return {};
@@ -337,12 +376,16 @@ ImageListResult ReadEntries(
                 return r;
             if (auto r = ReadStripBlock(in, mask, SameAs(image)); !r.Ok())
                 return r;
+            if (auto r = RoomFor(list, Columns(list, image)); !r.Ok())
+                return r;
             AddImages(list, image, &mask);
         }
         return {};
     }
     for (std::int32_t i = 0; i < count; ++i) {
         if (auto r = ReadPlainBmp(in, image); !r.Ok())
+            return r;
+        if (auto r = RoomFor(list, Columns(list, image)); !r.Ok())
             return r;
         if (marker < 0) {
             if (auto r = ReadPlainBmp(in, mask); !r.Ok())
@@ -393,11 +436,10 @@ ImageListResult WriteImageListStream(const ImageListContent& list, std::vector<s
     out.clear();
     if (list.images.empty())
         return {};
-    if (!IsValidImageListSize(list.width, list.height)
-        || static_cast<std::uint64_t>(list.width) * static_cast<std::uint64_t>(list.height)
-                * static_cast<std::uint64_t>(list.images.size())
-            > kMaxBmpPixels)
+    if (!IsValidImageListSize(list.width, list.height))
         return Fail(ImageListStatus::badSize, "Invalid image list size");
+    if (!ImageListHasRoomFor(ImageListContent { list.width, list.height, {} }, list.Count()))
+        return Fail(ImageListStatus::badSize, ImageListLimitMessage());
     for (const ImageListEntry& entry : list.images)
         if (!EntryMatches(list, entry))
             return Fail(ImageListStatus::badSize, "Image list entry does not match the list's size");

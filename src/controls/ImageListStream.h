@@ -47,13 +47,25 @@ struct ImageListContent {
 // Largest single image a list accepts, a guard for sizes given by callers.
 constexpr int kMaxImageListSide = 4096;
 
+// Most pixels a list holds in all its entries together: what the writer's
+// image strip, one bitmap, can take. The reader refuses a stream that would
+// go beyond it before it cuts a single entry.
+constexpr std::uint64_t kMaxImageListPixels = kMaxBmpPixels;
+
+// Whether `more` entries fit beside those the list holds without passing
+// kMaxImageListPixels.
+bool ImageListHasRoomFor(const ImageListContent& list, std::int64_t more);
+
+// The refusal text for a list that would pass the limit; it names the limit.
+std::string ImageListLimitMessage();
+
 bool IsValidImageListSize(int width, int height);
 
 // Appends the images of a bitmap at least `width` wide, cut from the left into
 // images of the list's width; columns left over are dropped. Rows below the
 // bitmap are transparent; where the mask bitmap does not reach, pixels are
 // opaque. A mask pixel is transparent when its colour is white. Returns the
-// number of entries added.
+// number of entries added: none when they would pass kMaxImageListPixels.
 int AddImages(ImageListContent& list, const BmpImage& image, const BmpImage* mask);
 
 // As AddImages, with every pixel of the colour `transparentRgb` (0x00RRGGBB,

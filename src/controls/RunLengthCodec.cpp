@@ -38,28 +38,33 @@ RleStatus RleDecode(
     if (unitBytes < 1 || unitBytes > 4)
         return RleStatus::badUnit;
     const std::size_t unit = static_cast<std::size_t>(unitBytes);
-    // A packet of 1 + n bytes yields at most 128 n bytes, so the packed length
-    // bounds what may be reserved for an untrusted size.
-    const std::size_t limit = packed.size() <= SIZE_MAX / kMaxPacketUnits ? packed.size() * kMaxPacketUnits : SIZE_MAX;
-    out.reserve(std::min(size, limit));
 
-    std::size_t pos = 0;
-    while (out.size() < size) {
+    // The packets are walked once without output, so that a size they do not
+    // produce fails before anything is reserved for it.
+    std::size_t produced = 0;
+    for (std::size_t pos = 0; produced < size;) {
         if (pos >= packed.size())
             return RleStatus::truncated;
         const std::uint8_t control = packed[pos++];
         const std::size_t units = static_cast<std::size_t>(control & 0x7F) + 1;
+        const std::size_t carried = (control & kRunFlag) ? unit : units * unit;
+        if (packed.size() - pos < carried)
+            return RleStatus::truncated;
+        pos += carried;
+        produced += units * unit;
+    }
+    out.reserve(produced); // the last packet may reach past size
+
+    for (std::size_t pos = 0; out.size() < size;) {
+        const std::uint8_t control = packed[pos++];
+        const std::size_t units = static_cast<std::size_t>(control & 0x7F) + 1;
         if (control & kRunFlag) {
-            if (packed.size() - pos < unit)
-                return RleStatus::truncated;
             const std::uint8_t* value = packed.data() + pos;
             pos += unit;
             for (std::size_t i = 0; i < units; ++i)
                 out.insert(out.end(), value, value + unit);
         } else {
             const std::size_t bytes = units * unit;
-            if (packed.size() - pos < bytes)
-                return RleStatus::truncated;
             out.insert(out.end(), packed.begin() + pos, packed.begin() + pos + bytes);
             pos += bytes;
         }
@@ -84,11 +89,13 @@ std::vector<std::uint8_t> RleEncode(std::span<const std::uint8_t> data, int unit
     while (cur < count) {
         const std::size_t remaining = count - cur;
         // Literal length: units up to the first that equals its successor; the
-        // last unit never joins a literal that ends by running out of pairs.
+        // last unit never joins a literal that ends by running out of pairs. The
+        // search stops where a packet ends, so that data without equal
+        // neighbours costs linear time.
         std::size_t literal = 1;
         if (remaining > 1) {
             std::size_t stop = cur;
-            while (stop + 1 < count && !same(stop, stop + 1))
+            while (stop + 1 < count && stop - cur < kMaxPacketUnits && !same(stop, stop + 1))
                 ++stop;
             literal = stop - cur;
         }

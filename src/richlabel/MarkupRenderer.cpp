@@ -141,6 +141,8 @@ private:
     void HitTestPicture(int width, int height);
     void AlignText(std::string_view upper);
 
+    std::size_t NextTag(std::size_t pos);
+
     bool Painting() const { return kind_ == PassKind::Paint; }
     bool Measuring() const { return kind_ != PassKind::Paint; }
     void EndLine() { lineEnded_ = true; }
@@ -151,6 +153,9 @@ private:
 
     std::string text_;
     std::size_t textEnd_ = 0; // the first pass drops the rest by moving this
+    // No "<" lies from tagSearchFrom_ up to nextTag_ (a "<" or the end of the text).
+    std::size_t tagSearchFrom_ = std::string::npos;
+    std::size_t nextTag_ = 0;
     bool noPrefix_ = false;
     MarkupFont baseFont_;
     MarkupFont appliedFont_;
@@ -323,9 +328,10 @@ std::size_t Renderer::RunPass(std::size_t pos, std::size_t end, const MarkupRect
 
     while (pos_ < std::min(end, textEnd_) && !lineEnded_) {
         if (text_[pos_] != '<') {
-            // Searches stay inside the pass's range so that long plain text stays linear.
+            // Searches stay inside the pass's range, and the next tag is looked for once for
+            // all the words before it, so that long plain text stays linear.
             const std::string_view range = std::string_view(text_).substr(0, std::min(end, textEnd_));
-            std::size_t runEnd = std::min(range.find('<', pos_), range.size());
+            std::size_t runEnd = std::min(NextTag(pos_), range.size());
             if (req_.WordWrap) {
                 const std::size_t space = range.substr(0, runEnd).find(' ', pos_);
                 if (space < runEnd) {
@@ -357,6 +363,15 @@ std::size_t Renderer::RunPass(std::size_t pos, std::size_t end, const MarkupRect
         result_.TextWidth = line_.width + 2;
     }
     return std::min(pos_, end);
+}
+
+std::size_t Renderer::NextTag(std::size_t pos)
+{
+    if (pos < tagSearchFrom_ || pos > nextTag_) {
+        tagSearchFrom_ = pos;
+        nextTag_ = std::min(text_.find('<', pos), text_.size());
+    }
+    return nextTag_;
 }
 
 void Renderer::DrawParagraphBand()

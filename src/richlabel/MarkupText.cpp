@@ -193,6 +193,11 @@ std::string UpperAscii(std::string_view text)
     return out;
 }
 
+std::string_view LimitedMarkup(std::string_view markup)
+{
+    return markup.substr(0, kMaxMarkupLength);
+}
+
 bool StartsWithNoCase(std::string_view text, std::string_view prefix)
 {
     return EqualNoCaseAt(text, 0, prefix);
@@ -205,6 +210,7 @@ bool ContainsNoCase(std::string_view text, std::string_view part)
 
 PreparedMarkup PrepareMarkup(std::string_view markup)
 {
+    markup = LimitedMarkup(markup);
     PreparedMarkup prepared;
     prepared.noPrefix = markup.find(" & ") != std::string_view::npos;
     std::string text = markup.find('&') != std::string_view::npos ? SweepEntities(markup) : std::string(markup);
@@ -477,6 +483,7 @@ int MarkupFontSize(std::string_view upperTag, int current)
 
 std::string MarkupToPlainText(std::string_view markup)
 {
+    markup = LimitedMarkup(markup);
     std::string breaks;
     breaks.reserve(markup.size());
     for (std::size_t i = 0; i < markup.size();) {
@@ -494,10 +501,13 @@ std::string MarkupToPlainText(std::string_view markup)
     for (std::size_t i = 0; i < visible.size();) {
         if (visible[i] == '<') {
             const std::size_t close = visible.find('>', i);
-            if (close != std::string::npos) {
-                i = close + 1;
-                continue;
+            if (close == std::string::npos) {
+                // No later "<" closes either: the rest is text as it stands.
+                out.append(visible, i);
+                break;
             }
+            i = close + 1;
+            continue;
         }
         out += visible[i++];
     }

@@ -18,12 +18,21 @@ std::string UpperAscii(std::string_view text);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
 bool ContainsNoCase(std::string_view text, std::string_view part);
 
+// The longest markup a label lays out or turns into plain text; what follows is ignored, as
+// text after a "<" that never closes is. Far beyond any caption or hint, and it bounds what
+// one call may cost.
+constexpr std::size_t kMaxMarkupLength = 1 << 20;
+
+// The part of the markup that counts: its first kMaxMarkupLength bytes.
+std::string_view LimitedMarkup(std::string_view markup);
+
 struct PreparedMarkup {
     std::string text;
     bool noPrefix = false; // the text held " & ": "&" is shown as it is
 };
 
-// Prefix rule, entity sweeps, "<#name>" and line breaks, applied once before layout.
+// Prefix rule, entity sweeps, "<#name>" and line breaks, applied once before layout, to the
+// limited markup.
 PreparedMarkup PrepareMarkup(std::string_view markup);
 
 // "&nbsp;", "&lt;" and "&gt;" inside one text run, after the run was cut out.
@@ -99,7 +108,8 @@ TColor ParseMarkupColor(std::string_view value);
 // Point size of a font tag's SIZE attribute, or current when the tag has none.
 int MarkupFontSize(std::string_view upperTag, int current);
 
-// Tooltip text: line breaks and rules become CR LF, hidden parts and tags disappear.
+// Tooltip text of the limited markup: line breaks and rules become CR LF, hidden parts and
+// tags disappear.
 std::string MarkupToPlainText(std::string_view markup);
 
 } // namespace folvane

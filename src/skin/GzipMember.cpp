@@ -4,6 +4,8 @@
 #include "skin/SkinArchive.h"
 #include "toolkit/ByteReader.h"
 
+#include <algorithm>
+
 namespace folvane {
 
 namespace {
@@ -75,12 +77,16 @@ bool InflateGzipMember(
     const std::uint32_t size = trailer.U32();
     if (size > maxOutput)
         return Fail(error, "gzip member larger than allowed");
-    output.reserve(size);
-    const InflateStatus status = InflateBytes(header.Rest(), output, size);
+    // Deflate turns a byte into at most 1032; a stated size beyond that is not reserved for.
+    output.reserve(std::min<std::uint64_t>(size, std::uint64_t(header.Remaining()) * 1032));
+    std::size_t unused = 0;
+    const InflateStatus status = InflateBytes(header.Rest(), output, size, &unused);
     if (status == InflateStatus::writeFailed || (status == InflateStatus::ok && output.size() != size))
         return Fail(error, "gzip size mismatch");
     if (status != InflateStatus::ok)
         return Fail(error, InflateStatusText(status));
+    if (unused != 0)
+        return Fail(error, "bytes between the deflate data and the gzip trailer");
     if (Crc32(output) != crc)
         return Fail(error, "gzip checksum mismatch");
     return true;

@@ -111,6 +111,9 @@ public:
     }
 
     InflateStatus Run();
+    // After Run: bytes fetched from the source but not part of the stream (the
+    // rest of the last byte is padding and counts as used).
+    std::size_t UnusedFetchedBytes() const { return static_cast<std::size_t>(end_ - next_) + count_ / 8 - overread_; }
 
 private:
     InflateStatus Refill(BitBuffer& bits, unsigned& count, const std::uint8_t*& next);
@@ -534,6 +537,7 @@ public:
         offset_ += n;
         return n;
     }
+    std::size_t Unread() const { return bytes_.size() - offset_; }
 
 private:
     std::span<const std::uint8_t> bytes_;
@@ -662,12 +666,16 @@ InflateStatus Inflate(InflateSource& source, InflateSink& sink)
     return inflater.Run();
 }
 
-InflateStatus InflateBytes(
-    std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output, std::size_t maxOutput)
+InflateStatus InflateBytes(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
+    std::size_t maxOutput, std::size_t* unusedInput)
 {
     MemorySource source(input);
     VectorSink sink(output, maxOutput);
-    return Inflate(source, sink);
+    Inflater inflater(source, sink);
+    const InflateStatus status = inflater.Run();
+    if (status == InflateStatus::ok && unusedInput)
+        *unusedInput = source.Unread() + inflater.UnusedFetchedBytes();
+    return status;
 }
 
 } // namespace folvane

@@ -76,8 +76,10 @@ public:
 // output in pieces of 32 KiB and a last, shorter piece.
 InflateStatus Inflate(InflateSource& source, InflateSink& sink);
 
-// Memory to memory; output beyond maxOutput bytes fails with writeFailed.
-InflateStatus InflateBytes(
-    std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output, std::size_t maxOutput = SIZE_MAX);
+// Memory to memory; output beyond maxOutput bytes fails with writeFailed. On
+// success unusedInput, when given, receives the number of input bytes after
+// the end of the stream.
+InflateStatus InflateBytes(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output,
+    std::size_t maxOutput = SIZE_MAX, std::size_t* unusedInput = nullptr);
 
 } // namespace folvane

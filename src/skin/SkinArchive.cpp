@@ -220,7 +220,7 @@ std::uint8_t ZipCipher::Encipher(std::uint8_t p)
 }
 
 SkinExtractResult ExtractSkinMember(SkinFileSystem& files, const std::string& archivePath,
-    const std::string& memberName, const std::string& destinationPath, const std::string& password)
+    const std::string& memberName, const std::string& destinationPath, const std::string& password, std::string* error)
 {
     if (!files.FileExists(archivePath))
         return skinExtractFailed;
@@ -228,6 +228,12 @@ SkinExtractResult ExtractSkinMember(SkinFileSystem& files, const std::string& ar
     DirectoryEntry member;
     if (!archive || !FindMember(*archive, memberName, member))
         return skinExtractFailed;
+    if (member.uncompressedSize > kMaxSkinMemberBytes) {
+        if (error)
+            *error = memberName + " would be " + std::to_string(member.uncompressedSize) + " bytes, above the limit of "
+                + std::to_string(kMaxSkinMemberBytes) + " bytes";
+        return skinExtractFailed;
+    }
 
     std::unique_ptr<SkinFile> destination = files.Create(destinationPath);
     if (!destination)

@@ -18,9 +18,17 @@ enum SkinExtractResult : int {
     skinExtractBadData = 2, // password missing or wrong, or the data is not what the directory promises
 };
 
-// On any result but skinExtracted the destination file does not exist afterwards.
+// The largest member the directory may promise: an element file of two
+// full-size elements and then some. Bigger members are refused before anything
+// is written.
+inline constexpr std::uint32_t kMaxSkinMemberBytes = 32u << 20;
+
+// On any result but skinExtracted the destination file does not exist
+// afterwards; error, when given, says why for a refusal the caller cannot
+// tell from the result alone.
 SkinExtractResult ExtractSkinMember(SkinFileSystem& files, const std::string& archivePath,
-    const std::string& memberName, const std::string& destinationPath, const std::string& password);
+    const std::string& memberName, const std::string& destinationPath, const std::string& password,
+    std::string* error = nullptr);
 
 // The traditional PKWARE stream cipher (three keys updated per plain byte).
 class ZipCipher {

@@ -83,19 +83,25 @@ void SkinElementTable::Clear()
     records_.clear();
 }
 
-bool SkinElementTable::Parse(SkinFile& file)
+bool SkinElementTable::Parse(SkinFile& file, std::string* error)
 {
     Clear();
+    auto refuse = [&](std::string why) {
+        Clear();
+        if (error)
+            *error = std::move(why);
+        return false;
+    };
     const std::uint64_t size = file.Size();
     std::uint8_t probe[kHeaderProbe];
     if (!ReadExactly(file, 0, probe, sizeof probe))
-        return false;
+        return refuse("the element file is shorter than its header");
     const std::uint32_t headerLength = ByteReader(probe).U32At(12);
     if (headerLength < kHeaderMinimum || headerLength > size)
-        return false;
+        return refuse("the element file's header length is " + std::to_string(headerLength));
     std::vector<std::uint8_t> header(headerLength);
     if (!ReadExactly(file, 0, header.data(), header.size()))
-        return false;
+        return refuse("the element file's header cannot be read");
 
     // A chain can hold no more records than fit in the file, and the data of
     // its elements no more bytes than the file has: this bounds both the loop
@@ -104,15 +110,11 @@ bool SkinElementTable::Parse(SkinFile& file)
     std::uint64_t dataBudget = size;
     std::uint64_t offset = ByteReader(header).U32At(20);
     for (std::uint64_t n = 0;; ++n) {
-        if (n > maxRecords) {
-            Clear();
-            return false;
-        }
+        if (n > maxRecords)
+            return refuse("the element chain does not end");
         std::uint8_t raw[kRecordSize];
-        if (!ReadExactly(file, offset, raw, sizeof raw)) {
-            Clear();
-            return false;
-        }
+        if (!ReadExactly(file, offset, raw, sizeof raw))
+            return refuse("an element record at " + std::to_string(offset) + " lies past the end of the file");
         SkinElementRecord record;
         record.name.assign(reinterpret_cast<const char*>(raw), strnlen(reinterpret_cast<const char*>(raw), kNameSize));
         record.kind = raw[kNameSize];
@@ -123,6 +125,15 @@ bool SkinElementTable::Parse(SkinFile& file)
         if (record.next == 0)
             return true;
 
+        // Whatever its kind, a record's data must be there as it says, so that
+        // nobody who trusts the record reads or allocates past the file.
+        if (std::uint64_t(record.dataOffset) + record.dataSize > size)
+            return refuse("element \"" + record.name + "\" states " + std::to_string(record.dataSize) + " bytes at "
+                + std::to_string(record.dataOffset) + ", past the end of the file (" + std::to_string(size)
+                + " bytes)");
+        if (record.dataSize > kMaxSkinElementBytes)
+            return refuse("element \"" + record.name + "\" states " + std::to_string(record.dataSize)
+                + " bytes, above the limit of " + std::to_string(kMaxSkinElementBytes) + " bytes per element");
         std::size_t wanted = 0;
         switch (static_cast<TSkinElementKind>(record.kind)) {
         case TSkinElementKind::bitmap:
@@ -138,16 +149,12 @@ bool SkinElementTable::Parse(SkinFile& file)
         default:
             break;
         }
-        if (wanted > dataBudget || std::uint64_t(record.dataOffset) + wanted > size) {
-            Clear();
-            return false;
-        }
+        if (wanted > dataBudget || std::uint64_t(record.dataOffset) + wanted > size)
+            return refuse("element \"" + record.name + "\" has less data than its kind needs, or shares it");
         dataBudget -= wanted;
         Bytes data(wanted);
-        if (!ReadExactly(file, record.dataOffset, data.data(), wanted)) {
-            Clear();
-            return false;
-        }
+        if (!ReadExactly(file, record.dataOffset, data.data(), wanted))
+            return refuse("the data of element \"" + record.name + "\" cannot be read");
         switch (static_cast<TSkinElementKind>(record.kind)) {
         case TSkinElementKind::bitmap:
             bitmaps_.emplace_back(record.name, std::move(data));

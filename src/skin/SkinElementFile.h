@@ -39,13 +39,17 @@ struct SkinElementRecord {
     std::uint32_t next = 0;
 };
 
+// The most data one element may state: many times the largest skin picture.
+inline constexpr std::uint32_t kMaxSkinElementBytes = 16u << 20;
+
 class SkinElementTable {
 public:
     using Bytes = std::vector<std::uint8_t>;
 
-    // Parses an element file; false (and an empty table) when a record or its
-    // data lies outside the file or the chain does not end.
-    bool Parse(SkinFile& file);
+    // Parses an element file; false (and an empty table) when a record or the
+    // data it states lies outside the file, the data is above
+    // kMaxSkinElementBytes, or the chain does not end. error then says why.
+    bool Parse(SkinFile& file, std::string* error = nullptr);
     void Clear();
 
     // Names compare case-insensitively; the first element of a name wins.

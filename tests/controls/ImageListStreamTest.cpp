@@ -2,6 +2,7 @@
 // exact layout, and malformed input.
 #include "controls/ImageListStream.h"
 #include "controls/RunLengthCodec.h"
+#include "support/CostMeter.h"
 
 #include <gtest/gtest.h>
 
@@ -416,6 +417,44 @@ TEST(ControlsImageListStream, StripsAreDecodedOnlyAsFarAsTheCountNeeds)
     EXPECT_EQ(area(0x7FFFFFFF, { 6, 2 }), 12);
 }
 
+// `count` pairs of plain 1-bit bitmaps of width x height, all black (V = -1).
+Bytes PlainPairs(int count, int width, int height)
+{
+    BmpImage image;
+    image.width = width;
+    image.height = height;
+    image.bitsPerPixel = 1;
+    image.palette = { 0x000000, 0xFFFFFF };
+    image.indices.assign(static_cast<std::size_t>(width) * height, 0);
+    image.pixels.assign(image.indices.size(), 0);
+    const Bytes file = EncodeBmpFile(image);
+    Bytes stream = Header(-1, count);
+    for (int i = 0; i < 2 * count; ++i)
+        Append(stream, file);
+    return stream;
+}
+
+TEST(ControlsImageListStream, TheTotalOfPixelsIsLimitedBeforeAnythingIsCut)
+{
+    // Each one-row bitmap becomes an entry of the list's full height: 6 KiB of stream would
+    // make 80 Mi pixels of entries. The limit is checked before the cut.
+    const int side = kMaxImageListSide;
+    const int most = static_cast<int>(kMaxImageListPixels / (side * side));
+    ImageListContent list = List(side, side);
+    const ImageListResult r = Read(PlainPairs(most + 1, side, 1), list);
+    EXPECT_EQ(r.status, ImageListStatus::badSize);
+    EXPECT_NE(r.message.find(std::to_string(kMaxImageListPixels)), std::string::npos) << r.message;
+    EXPECT_EQ(list.Count(), most);
+
+    // The writer holds to the same limit, before it builds any strip.
+    ImageListContent wide = List(kMaxImageListSide, kMaxImageListSide);
+    wide.images.resize(kMaxImageListPixels / (kMaxImageListSide * kMaxImageListSide) + 1);
+    Bytes written;
+    const ImageListResult over = WriteImageListStream(wide, written);
+    EXPECT_EQ(over.status, ImageListStatus::badSize);
+    EXPECT_NE(over.message.find(std::to_string(kMaxImageListPixels)), std::string::npos) << over.message;
+}
+
 TEST(ControlsImageListStream, CuttingHandlesOddShapes)
 {
     ImageListContent list = List(4, 4);
@@ -441,6 +480,34 @@ TEST(ControlsImageListStream, CuttingHandlesOddShapes)
     list.images.clear();
     EXPECT_EQ(AddMaskedImages(list, keyed, 0xAA123456), 1);
     EXPECT_EQ(std::count(list.images[0].mask.begin(), list.images[0].mask.end(), 1), 1);
+}
+
+// One strip of `count` images of 16 x 16 side by side, packed in runs (V = -4).
+Bytes RunStrip(int count)
+{
+    ImageListContent list;
+    list.width = 16;
+    list.height = 16;
+    list.images.resize(static_cast<std::size_t>(count), { std::vector<std::uint32_t>(256, 0x123456), Bytes(256, 0) });
+    Bytes stream;
+    EXPECT_TRUE(WriteImageListStream(list, stream).Ok());
+    return stream;
+}
+
+void ReadSixteens(const Bytes& stream)
+{
+    ImageListContent list = List(16, 16);
+    const ImageListResult r = Read(stream, list);
+    ASSERT_TRUE(r.Ok()) << r.message;
+}
+
+TEST(ControlsImageListStream, ReadingCostsLinearTimeAndMemory)
+{
+    for (auto shape : { +[](int n) { return PlainPairs(n, 16, 16); }, RunStrip }) {
+        const Bytes small = shape(250);
+        const Bytes large = shape(1000);
+        EXPECT_EQ(test::CheckLinearCost([&] { ReadSixteens(small); }, [&] { ReadSixteens(large); }), "");
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Packet coder: hand-built packets, the encoder's packet choice, and round
 // trips at every unit size.
 #include "controls/RunLengthCodec.h"
+#include "support/CostMeter.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,15 @@ TEST(ControlsRle, RejectsPacketsCutShort)
     Decode({ 0x00, 1 }, 5, 1, RleStatus::badUnit);
     // A huge size from a small input fails without allocating for it.
     Decode({ 0xFF, 1 }, 1, SIZE_MAX / 2, RleStatus::truncated);
+
+    // Nothing beyond what the packets produce is reserved, whatever size the stream states.
+    const Bytes literals(3000, 0x00); // 1500 packets of one literal byte each
+    Bytes out;
+    EXPECT_EQ(RleDecode(literals, 1, 1 << 20, out), RleStatus::truncated);
+    EXPECT_LE(out.capacity(), 1500u);
+    Bytes fresh;
+    EXPECT_EQ(RleDecode(Bytes { 0x81, 7, 0x00, 8 }, 1, 1 << 20, fresh), RleStatus::truncated);
+    EXPECT_LE(fresh.capacity(), 3u);
 }
 
 TEST(ControlsRle, EncoderChoosesPacketsByNeighbourComparison)
@@ -131,6 +141,39 @@ TEST(ControlsRle, RoundTripsAtEveryUnitSize)
             EXPECT_EQ(Decode(packed, unit, size), data) << "unit " << unit << " size " << size;
         }
     }
+}
+
+TEST(ControlsRle, DecodingCostsLinearTimeAndMemory)
+{
+    // Longest runs of the widest unit: the most output per packed byte.
+    auto runs = [](std::size_t packets) {
+        Bytes packed;
+        for (std::size_t i = 0; i < packets; ++i)
+            packed.insert(packed.end(), { 0xFF, 1, 2, 3, 4 });
+        return packed;
+    };
+    const Bytes small = runs(2000);
+    const Bytes large = runs(8000);
+    auto decode = [](const Bytes& packed) {
+        Bytes out;
+        ASSERT_EQ(RleDecode(packed, 4, packed.size() / 5 * 512, out), RleStatus::ok);
+    };
+    EXPECT_EQ(test::CheckLinearCost([&] { decode(small); }, [&] { decode(large); }), "");
+}
+
+TEST(ControlsRle, EncodingCostsLinearTime)
+{
+    // No two neighbours alike: nothing but literal packets, each of which could look for the
+    // next pair of equal units through the rest of the data.
+    auto noise = [](std::size_t size) {
+        Bytes data(size);
+        for (std::size_t i = 0; i < size; ++i)
+            data[i] = static_cast<std::uint8_t>(i % 251);
+        return data;
+    };
+    const Bytes small = noise(64 * 1024);
+    const Bytes large = noise(256 * 1024);
+    EXPECT_EQ(test::CheckLinearCost([&] { RleEncode(small, 1); }, [&] { RleEncode(large, 1); }), "");
 }
 
 } // namespace

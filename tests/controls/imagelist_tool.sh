@@ -38,4 +38,21 @@ printf 'width 10\nheight 6\ncount 4\n' >"$work/in/list.txt"
 ! "$tool" encode "$work/in" "$work/c.stream" 2>/dev/null
 head -c 40 "$work/a.stream" >"$work/cut.stream"
 ! "$tool" decode "$work/cut.stream" "$work/cut" 2>/dev/null
+
+# Five pairs of one-row bitmaps cut into entries of 4096 x 4096: more pixels than a list may
+# hold. The decoder says so and writes no file at all, rather than empty strips and success.
+# (A 1-bit BMP 4096 x 1: 62 bytes of headers and palette, then a row of 512 bytes.)
+le32() { printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $(($1 >> 8 & 255)) $(($1 >> 16 & 255)) $(($1 >> 24 & 255)); }
+{
+  printf "BM$(le32 574)$(le32 0)$(le32 62)$(le32 40)$(le32 4096)$(le32 1)\\x01\\x00\\x01\\x00"
+  printf "$(le32 0)$(le32 512)$(le32 0)$(le32 0)$(le32 2)$(le32 0)$(le32 0)$(le32 0xFFFFFF)"
+  head -c 512 /dev/zero
+} >"$work/row.bmp"
+{ printf "$(le32 -1)$(le32 5)"; for _ in 1 2 3 4 5 6 7 8 9 10; do cat "$work/row.bmp"; done; } >"$work/tall.stream"
+if "$tool" decode "$work/tall.stream" "$work/tall" 4096 4096 2>"$work/tall.err"; then
+  echo "an image list above the pixel limit was decoded"; exit 1
+fi
+grep -q '67108864' "$work/tall.err"
+[ ! -e "$work/tall/image.bmp" ]
+[ ! -e "$work/tall/list.txt" ]
 echo ok

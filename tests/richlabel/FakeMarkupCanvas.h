@@ -141,8 +141,9 @@ public:
     }
     void DrawTextAt(int x, int y, std::string_view text) override
     {
-        const int w = static_cast<int>(text.size()) * CharWidth();
-        texts.push_back({ std::string(text), { x, y, x + w, y + TextHeight(text) }, font_, background_, w });
+        const int w = Width(text);
+        const int right = static_cast<int>(std::min<long long>(static_cast<long long>(x) + w, INT_MAX));
+        texts.push_back({ std::string(text), { x, y, right, y + TextHeight(text) }, font_, background_, w });
     }
 
     void FillRect(const MarkupRect& rect, TColor color) override { fills.push_back({ rect, color, false }); }
@@ -218,7 +219,7 @@ private:
         }
         const int cw = CharWidth();
         const int room = rect.right - rect.left;
-        if ((flags & mtfEndEllipsis) != 0 && static_cast<int>(shown.size()) * cw > room) {
+        if ((flags & mtfEndEllipsis) != 0 && Width(shown) > room) {
             const int keep = std::max(0, room / cw - 3);
             shown = shown.substr(0, static_cast<std::size_t>(keep)) + "...";
         }

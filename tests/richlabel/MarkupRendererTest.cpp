@@ -2,6 +2,7 @@
 // text is 13 pixels high and 4 pixels per character (5 when bold).
 #include "richlabel/MarkupRenderer.h"
 #include "richlabel/FakeMarkupCanvas.h"
+#include "richlabel/MarkupText.h"
 
 #include <gtest/gtest.h>
 
@@ -555,6 +556,19 @@ TEST_F(richlabel_MarkupRenderer, HugeInputsStayBounded)
     Render("<e><font size=\"999999\">" + std::string(40, 'w'));
     ASSERT_EQ(canvas.lines.size(), 1u);
     EXPECT_LE(canvas.lines[0].size(), 200u);
+
+    // Markup past the limit is not laid out: the line break after it adds no line.
+    request.WordWrap = true;
+    Render(std::string(kMaxMarkupLength - 1, 'a') + "<br>b", { 0, 0, 330, 1000 });
+    EXPECT_EQ(result.TextHeight, 13 + 2);
+    Render(std::string(kMaxMarkupLength - 5, 'a') + "<br>b", { 0, 0, 330, 1000 });
+    EXPECT_EQ(result.TextHeight, 2 * 13 + 2);
+
+    // Without word wrap a run billions of pixels wide is still measured and cut to its room.
+    request.WordWrap = false;
+    Render("<font size=\"999999\">" + std::string(5000, 'w'));
+    ASSERT_FALSE(canvas.texts.empty());
+    EXPECT_EQ(canvas.texts.back().text.substr(canvas.texts.back().text.size() - 3), "...");
 }
 
 } // namespace

@@ -179,6 +179,9 @@ TEST(richlabel_MarkupText, PlainTextForTooltips)
     // An open "<" without ">" keeps the rest.
     EXPECT_EQ(MarkupToPlainText("a < b"), "a < b");
     EXPECT_EQ(MarkupToPlainText(""), "");
+    // Beyond the markup limit nothing counts.
+    const std::string longest(kMaxMarkupLength, 'a');
+    EXPECT_EQ(MarkupToPlainText(longest + "bc"), longest);
 }
 
 } // namespace

@@ -81,6 +81,12 @@ TEST(GzipMember, RefusesDamagedMembers)
     Bytes longer = good;
     longer.push_back(0);
     EXPECT_NE(Refusal(longer), "accepted") << "the trailer is the last eight bytes";
+    // The deflate stream must end where the trailer begins: nothing may sit between them.
+    for (std::size_t gap : { 1u, 7u, 300u }) {
+        Bytes padded = good;
+        padded.insert(padded.begin() + static_cast<std::ptrdiff_t>(trailer), gap, 0xA5);
+        EXPECT_EQ(Refusal(padded), "bytes between the deflate data and the gzip trailer") << gap;
+    }
     // A name that never ends runs into the trailer.
     Bytes unnamed = Member(content, 0x08);
     std::fill(unnamed.begin() + 10, unnamed.end(), 'n');

@@ -202,5 +202,49 @@ TEST(SkinElementFile, RejectsRecordsAndDataOutsideTheFile)
     EXPECT_FALSE(parse(bad));
 }
 
+TEST(SkinElementFile, EveryKindOfRecordMustHaveTheDataItStates)
+{
+    MemorySkinFileSystem files;
+    SkinElementTable table;
+    std::string error;
+    auto parse = [&](const Bytes& bytes) {
+        files.Put("f", bytes);
+        error.clear();
+        return table.Parse(*files.OpenRead("f"), &error);
+    };
+    // Integers, flags and kinds the reader does not know read nothing, but what they state
+    // still has to lie inside the file, or a tool that shows them would allocate it.
+    for (std::uint8_t kind : { 1, 2, 9, 255 }) {
+        Bytes bytes = ElementFileBuilder().Add("X", kind, Bytes { 1, 2, 3, 4 }).Build();
+        ASSERT_TRUE(parse(bytes)) << int(kind);
+        const std::size_t first = bytes[20] | (bytes[21] << 8);
+        test::Put32(bytes, first + 69, 0xFFFFFFF0u);
+        EXPECT_FALSE(parse(bytes)) << int(kind);
+        EXPECT_NE(error.find("past the end"), std::string::npos) << error;
+        EXPECT_TRUE(table.Records().empty());
+    }
+
+    // One element holds at most kMaxSkinElementBytes, however big the file is.
+    const Bytes over(kMaxSkinElementBytes + 1, 0x42);
+    EXPECT_FALSE(parse(ElementFileBuilder().String("S", std::string(over.begin(), over.end())).Build()));
+    EXPECT_NE(error.find(std::to_string(kMaxSkinElementBytes)), std::string::npos) << error;
+    EXPECT_TRUE(parse(ElementFileBuilder().Bitmap("B", Bytes(kMaxSkinElementBytes, 0x42)).Build())) << error;
+}
+
+TEST(SkinArchiveMemory, AMemberAboveTheLimitIsNotExtracted)
+{
+    MemorySkinFileSystem files;
+    Bytes archive = test::MakeSkinArchive(Bytes(100, 0x55));
+    const std::size_t end = archive.size() - 22;
+    const std::size_t directory = archive[end + 16] | (archive[end + 17] << 8);
+    test::Put32(archive, directory + 24, kMaxSkinMemberBytes + 1);
+    files.Put("big.skn", archive);
+    std::string error;
+    EXPECT_EQ(ExtractSkinMember(files, "big.skn", "SKINDATA.SK2", "out", "", &error), skinExtractFailed);
+    EXPECT_NE(error.find(std::to_string(kMaxSkinMemberBytes)), std::string::npos) << error;
+    EXPECT_EQ(files.Get("out"), nullptr);
+    EXPECT_EQ(files.OfferedBytes(), 0u);
+}
+
 } // namespace
 } // namespace folvane

@@ -43,6 +43,17 @@ expect_exit 1 "$tool" extract pk.zip nothing.bin
 [ ! -e nothing.bin ] || fail "a refused archive left a file"
 expect_exit 3 "$tool" list
 
+# A record of a kind the reader does not know, stating 512 MiB of data in a file of a few
+# hundred bytes: refused as damaged, without allocating what it states.
+mkdir odd
+cp SKINDATA.SK2 odd/SKINDATA.SK2
+first=$(od -An -tu4 -j20 -N4 odd/SKINDATA.SK2 | tr -d ' ')
+printf '\x09' | dd of=odd/SKINDATA.SK2 bs=1 seek=$((first + 64)) conv=notrunc status=none
+printf '\x00\x00\x00\x20' | dd of=odd/SKINDATA.SK2 bs=1 seek=$((first + 69)) conv=notrunc status=none
+(cd odd && skin odd -9)
+expect_exit 2 "$tool" list odd/odd.zip
+grep -q 'past the end' err.txt || fail "oversized record: $(cat err.txt)"
+
 # The program's own skin, as the artwork tool wrote it.
 expect_exit 0 "$tool" list "$FOLVANE_SOURCE_DIR/assets/Skin.skn"
 grep -Eq '^SKIN2_BUTTON +bitmap ' out.txt || fail "the program's skin has no button face"

@@ -126,6 +126,8 @@ int Encode(const fs::path& dir, const fs::path& streamPath)
     ImageListContent list;
     list.width = text.width;
     list.height = text.height;
+    if (!ImageListHasRoomFor(list, image.width / text.width))
+        return Fail("image.bmp: " + ImageListLimitMessage());
     if (text.keyed) {
         AddMaskedImages(list, image, text.transparent);
     } else {
@@ -174,6 +176,17 @@ int Decode(const fs::path& streamPath, const fs::path& dir, int width, int heigh
     if (!read.Ok())
         return Fail(read.message);
 
+    // Both strips are made before anything is written, and an empty one is a
+    // failure: no empty file ever stands for success.
+    std::vector<std::uint8_t> imageFile;
+    std::vector<std::uint8_t> maskFile;
+    if (list.Count() > 0) {
+        imageFile = EncodeBmpFile(MakeImageStrip(list));
+        maskFile = EncodeBmpFile(MakeMaskStrip(list));
+        if (imageFile.empty() || maskFile.empty())
+            return Fail("cannot encode the strips of " + std::to_string(list.Count()) + " images of "
+                + std::to_string(width) + " x " + std::to_string(height));
+    }
     std::error_code ec;
     fs::create_directories(dir, ec);
     std::ostringstream text;
@@ -183,8 +196,7 @@ int Decode(const fs::path& streamPath, const fs::path& dir, int width, int heigh
         return Fail("cannot write " + (dir / "list.txt").string());
     if (list.Count() == 0)
         return 0;
-    if (!WriteFile(dir / "image.bmp", EncodeBmpFile(MakeImageStrip(list)))
-        || !WriteFile(dir / "mask.bmp", EncodeBmpFile(MakeMaskStrip(list))))
+    if (!WriteFile(dir / "image.bmp", imageFile) || !WriteFile(dir / "mask.bmp", maskFile))
         return Fail("cannot write the strips into " + dir.string());
     return 0;
 }

@@ -37,6 +37,13 @@ const char* ResultText(int result)
     }
 }
 
+// The result, and why when the reader said.
+void Report(const std::string& archive, int result, const std::string& why)
+{
+    std::fprintf(result == skinExtracted ? stdout : stderr, "skintool: %s: %s%s%s\n", archive.c_str(),
+        ResultText(result), why.empty() ? "" : ": ", why.c_str());
+}
+
 std::string Printable(const std::string& text)
 {
     std::string out;
@@ -52,9 +59,25 @@ std::string Printable(const std::string& text)
     return out;
 }
 
+// Known kinds only read their data; the table has checked that it lies inside the file.
+std::size_t DataToShow(const SkinElementRecord& record)
+{
+    switch (record.kind) {
+    case 0:
+    case 3:
+        return record.dataSize;
+    case 1:
+        return 4;
+    case 2:
+        return 1;
+    default:
+        return 0;
+    }
+}
+
 void PrintElement(const SkinElementRecord& record, SkinFile& file)
 {
-    std::vector<std::uint8_t> data(record.kind == 1 ? 4 : record.kind == 2 ? 1 : record.dataSize);
+    std::vector<std::uint8_t> data(DataToShow(record));
     const bool read = ReadExactly(file, record.dataOffset, data.data(), data.size());
     const std::string name = Printable(record.name);
     switch (record.kind) {
@@ -88,16 +111,17 @@ int List(const std::string& archive, const std::string& password)
 {
     StdSkinFileSystem files;
     const std::string temporary = files.TempFolder() + files.NewGuidText();
-    const int result = ExtractSkinMember(files, archive, kSkinDataMember, temporary, password);
+    std::string why;
+    const int result = ExtractSkinMember(files, archive, kSkinDataMember, temporary, password, &why);
     if (result != skinExtracted) {
-        std::fprintf(stderr, "skintool: %s: %s\n", archive.c_str(), ResultText(result));
+        Report(archive, result, why);
         return result;
     }
     SkinElementTable table;
     bool parsed = false;
     {
         std::unique_ptr<SkinFile> file = files.OpenRead(temporary);
-        parsed = file && table.Parse(*file);
+        parsed = file && table.Parse(*file, &why);
         if (parsed) {
             for (const SkinElementRecord& record : table.Records())
                 PrintElement(record, *file);
@@ -107,7 +131,7 @@ int List(const std::string& archive, const std::string& password)
     }
     files.Delete(temporary);
     if (!parsed) {
-        std::fprintf(stderr, "skintool: %s: the element file is damaged\n", archive.c_str());
+        std::fprintf(stderr, "skintool: %s: the element file is damaged: %s\n", archive.c_str(), why.c_str());
         return skinExtractBadData;
     }
     return result;
@@ -116,8 +140,9 @@ int List(const std::string& archive, const std::string& password)
 int ExtractTo(const std::string& archive, const std::string& destination, const std::string& password)
 {
     StdSkinFileSystem files;
-    const int result = ExtractSkinMember(files, archive, kSkinDataMember, destination, password);
-    std::fprintf(result == skinExtracted ? stdout : stderr, "skintool: %s: %s\n", archive.c_str(), ResultText(result));
+    std::string why;
+    const int result = ExtractSkinMember(files, archive, kSkinDataMember, destination, password, &why);
+    Report(archive, result, why);
     return result;
 }
 
