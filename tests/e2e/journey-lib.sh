@@ -157,8 +157,31 @@ says() {
 }
 
 # ink_of PICTURE OUT: the picture in black and white, trimmed to its ink.
+# With SHOWS_TEXT_GAPS=any, every run of blank columns is cut to one, so
+# that the letters are compared exactly and the gaps between them not.
 ink_of() {
   convert "$1" -colorspace Gray -threshold 50% -trim +repage "$2"
+  [ "${SHOWS_TEXT_GAPS:-exact}" = any ] || return 0
+  convert "$2" -compress none pbm:- | awk '
+    { for (i = 1; i <= NF; i++) t[++n] = $i }
+    END {
+      w = t[2]; h = t[3]
+      for (x = 0; x < w; x++) {
+        ink = 0
+        for (y = 0; y < h; y++) if (t[4 + y * w + x] == 1) { ink = 1; break }
+        keep[x] = ink || x == 0 || blank[x - 1] == 0
+        blank[x] = !ink
+        if (keep[x]) cols++
+      }
+      print "P1"; print cols, h
+      for (y = 0; y < h; y++) {
+        line = ""
+        for (x = 0; x < w; x++) if (keep[x]) line = line t[4 + y * w + x] " "
+        print line
+      }
+    }' > "$2.txt"
+  convert "$2.txt" "$2"
+  rm -f "$2.txt"
 }
 
 # shows_text CAPTION X Y W H FACE HEIGHT STYLE TEXT: soon (SHOWS_TEXT_TRIES
