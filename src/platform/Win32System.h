@@ -40,6 +40,7 @@ public:
     bool IsWow64() override;
     bool IsLeadByte(unsigned char byte) override;
     std::string ToAnsi(const std::u16string& text) override;
+    bool FitsCodePage(const std::u16string& text) override;
 };
 
 } // namespace folvane
