@@ -15,6 +15,9 @@ constexpr char kAlreadyRecorded[] = "The selected path is already recorded in th
 constexpr char kFinalConfirmation[] = "Are you sure you want to write this path to the registry?\r\n\r\n";
 constexpr char kNoProgramFile[] = "The fsx.exe is not in the path you have specified.\r\n"
                                   "Do you still want to write this path to the registry?";
+// The name would reach the registry with '?' in place of what the code page lacks.
+constexpr char kUnusableFolderName[] = "This folder's name holds characters that FSX cannot use:\r\n\r\n";
+constexpr char kUnusableFolderNameAdvice[] = "\r\n\r\nRename the folder or choose another one.";
 constexpr char kSuccess[] = "The FSX Registry entry has been updated!\r\n\r\n"
                             "Use the Get Path tab to verify the change.";
 constexpr char kFailure[] = "Sorry, for some reason we were unable to write to the registry.\r\n\r\n"
@@ -43,6 +46,10 @@ void PathWriter::btnSetRegPathClick(PathWriterInputs& inputs)
         dialogs.MessageDlg(kFolderMissing, DialogType::Information, dlg::kOK);
         return;
     }
+    if (!platform_.system.FitsCodePage(folderText)) {
+        WarnUnusableFolderName(platform_.system.ToAnsi(folderText));
+        return;
+    }
     const bool cdromAsked = inputs.DriveListEnabled();
     if (cdromAsked && inputs.DriveListText().empty()) {
         dialogs.MessageDlg(kCDROMPathMissing, DialogType::Information, dlg::kOK);
@@ -68,6 +75,12 @@ void PathWriter::btnSetRegPathClick(PathWriterInputs& inputs)
         return;
     }
     inputs.ClickGetFSXPath();
+}
+
+void PathWriter::WarnUnusableFolderName(const std::string& shownFolder)
+{
+    platform_.dialogs.MessageDlg(
+        kUnusableFolderName + shownFolder + kUnusableFolderNameAdvice, DialogType::Warning, dlg::kOK);
 }
 
 std::vector<KeyWrite> PathWriter::PlannedWrites(const PathWriterInputs& inputs, const std::string& chosenFolder)

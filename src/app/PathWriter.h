@@ -38,6 +38,9 @@ public:
     PathWriter(Platform& platform, SimulatorLocator& locator, InterfaceSounds& sounds);
 
     void btnSetRegPathClick(PathWriterInputs& inputs);
+    // Tells the user that a folder's name holds characters the simulator cannot use;
+    // shownFolder has them as '?'.
+    void WarnUnusableFolderName(const std::string& shownFolder);
     // Backs up, writes and reports; true when everything asked for was written.
     bool WriteFSXPath(PathWriterInputs& inputs, const std::string& chosenFolder);
 

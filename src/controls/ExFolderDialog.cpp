@@ -51,13 +51,13 @@ PIDLIST_ABSOLUTE ParsePath(const std::string& path)
 }
 
 // The item's file-system path; empty when it has none.
-std::string PathOf(PCIDLIST_ABSOLUTE item)
+std::wstring PathOf(PCIDLIST_ABSOLUTE item)
 {
     wchar_t path[MAX_PATH] = {};
     if (!SHGetPathFromIDListW(item, path))
-        return std::string();
+        return std::wstring();
     path[MAX_PATH - 1] = L'\0';
-    return WideToAnsi(path);
+    return path;
 }
 
 RECT WindowBounds(HWND window)
@@ -84,8 +84,12 @@ TExFolderDialog::~TExFolderDialog()
     Destroying();
     if (destroyedFlag_)
         *destroyedFlag_ = true;
-    if (window_)
-        SendMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    if (HWND window = window_) {
+        // Unhooked first: what the window hears from now on, up to its destruction, must not
+        // reach this component.
+        Unhook(window);
+        SendMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
     CoTaskMemFree(current_);
 }
 
@@ -96,6 +100,7 @@ TExFolderDialog::~TExFolderDialog()
 void TExFolderDialog::SetFolder(const std::string& value)
 {
     folder_ = value;
+    folderLost_ = false;
     ItemList item(ParsePath(value));
     MakeCurrent(item.Get());
 }
@@ -108,11 +113,12 @@ void TExFolderDialog::MakeCurrent(PCIDLIST_ABSOLUTE item)
     current_ = copy;
     if (!current_)
         return;
-    folder_ = PathOf(current_);
-    if (folder_.empty() && HasOption(options_, TBrowseForFolderOption::bfoBrowseForComputer)) {
+    std::wstring path = PathOf(current_);
+    if (path.empty() && HasOption(options_, TBrowseForFolderOption::bfoBrowseForComputer)) {
         displayName_[MAX_PATH - 1] = L'\0';
-        folder_ = WideToAnsi(displayName_);
+        path = displayName_;
     }
+    TakeFolder(path);
     if (pendingSelection_ && window_) {
         // Cleared first: the selection this sends reports back here.
         pendingSelection_ = false;
@@ -122,6 +128,12 @@ void TExFolderDialog::MakeCurrent(PCIDLIST_ABSOLUTE item)
         SendStatus(AnsiToWide(folder_));
     if (OnChange)
         OnChange(this);
+}
+
+void TExFolderDialog::TakeFolder(const std::wstring& path)
+{
+    folder_ = WideToAnsi(path);
+    folderLost_ = !AnsiCodePageHolds(path);
 }
 
 void TExFolderDialog::SetStatusText(const std::wstring& value)
@@ -199,6 +211,9 @@ bool TExFolderDialog::Execute()
 int CALLBACK TExFolderDialog::BrowseCallback(HWND window, UINT message, LPARAM lParam, LPARAM data)
 {
     auto* self = reinterpret_cast<TExFolderDialog*>(data);
+    // Once initialised, the window names its component: none after that component went.
+    if (message != BFFM_INITIALIZED && GetPropW(window, kDialogProperty) != self)
+        return 0;
     try {
         if (message == BFFM_INITIALIZED)
             self->Initialised(window);
@@ -232,12 +247,16 @@ LRESULT CALLBACK TExFolderDialog::DialogProc(HWND window, UINT message, WPARAM w
     if (!self)
         return DefWindowProcW(window, message, wParam, lParam);
     const WNDPROC previous = self->previousProc_;
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
-        RemovePropW(window, kDialogProperty);
-        self->window_ = nullptr;
-    }
+    if (message == WM_NCDESTROY)
+        self->Unhook(window);
     return CallWindowProcW(previous, window, message, wParam, lParam);
+}
+
+void TExFolderDialog::Unhook(HWND window)
+{
+    SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
+    RemovePropW(window, kDialogProperty);
+    window_ = nullptr;
 }
 
 void TExFolderDialog::PlaceWindow()

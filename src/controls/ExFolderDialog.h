@@ -30,6 +30,9 @@ public:
 
     // The path of the current item, or the stored text when there is none.
     const std::string& Folder() const { return folder_; }
+    // True when the current item's path holds characters the code page cannot: Folder shows
+    // them as its default character and so names another folder, or none.
+    bool FolderLostCharacters() const { return folderLost_; }
     // Stores the text and makes the item it names current (none when the
     // text is empty, longer than MAX_PATH or does not parse).
     void SetFolder(const std::string& value);
@@ -64,6 +67,9 @@ public:
 private:
     // Releases the current item and makes a copy of `item` current.
     void MakeCurrent(PCIDLIST_ABSOLUTE item);
+    void TakeFolder(const std::wstring& path);
+    // Gives the dialog window back its own procedure; it no longer reaches this component.
+    void Unhook(HWND window);
     PIDLIST_ABSOLUTE RootItem() const;
     void Initialised(HWND window);
     void PlaceWindow();
@@ -72,6 +78,7 @@ private:
     static LRESULT CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::string folder_;
+    bool folderLost_ = false;
     PIDLIST_ABSOLUTE current_ = nullptr;
     std::wstring dialogTitle_;
     std::wstring prompt_;

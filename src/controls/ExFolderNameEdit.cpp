@@ -48,6 +48,12 @@ bool TExFolderNameEdit::Browse()
         OnBeforeDialogExecute(this, dialog_);
     if (!dialog_->Execute())
         return false;
+    // Whatever the code page lost would name another folder: the text stays as it was.
+    if (dialog_->FolderLostCharacters()) {
+        if (OnFolderNameNotRepresentable)
+            OnFolderNameNotRepresentable(this, dialog_->Folder());
+        return false;
+    }
     SetText(AnsiToWide(dialog_->Folder()));
     SetModified(true);
     if (OnDialogExecute)

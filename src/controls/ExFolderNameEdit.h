@@ -1,7 +1,8 @@
 // TExFolderNameEdit: a button edit whose main button (or its shortcut,
 // Alt+Down by default) browses for a folder through an owned
 // TExFolderDialog; the chosen folder's path becomes the text. Cancelling
-// changes nothing. The button's default glyph is the bitmap resource
+// changes nothing, and so does a folder whose path the system code page cannot
+// hold (OnFolderNameNotRepresentable reports it). The button's default glyph is the bitmap resource
 // "EXFOLDERNAMEEDITBUTTON" of the program.
 #pragma once
 
@@ -42,6 +43,9 @@ public:
 
     std::function<void(TComponent* sender, TExFolderDialog* dialog)> OnBeforeDialogExecute;
     TNotifyEvent OnDialogExecute;
+    // The chosen folder's path holds characters the code page cannot; the text is left as it
+    // was. `shown` is the path with those characters as the code page's default character.
+    std::function<void(TComponent* sender, const std::string& shown)> OnFolderNameNotRepresentable;
 
     void Loaded() override;
 

@@ -143,7 +143,10 @@ void TExLabel::DrawCaption(TCanvas& canvas, const RECT& r, unsigned flags)
         ExtrudeSettings resolved = extrude_;
         resolved.farColor = static_cast<TColor>(ColorToRGB(extrude_.farColor));
         resolved.nearColor = static_cast<TColor>(ColorToRGB(extrude_.nearColor));
-        effect = ExtrudeCopies(resolved);
+        // Beyond the label's size plus the text's, a copy cannot touch the label.
+        RECT text = r;
+        canvas.DrawText(Caption(), text, flags | DT_CALCRECT);
+        effect = ExtrudeCopies(resolved, Width() + (text.right - text.left), Height() + (text.bottom - text.top));
     }
     for (const TextCopy& copy : effect)
         DrawCaptionCopy(canvas, r, flags, copy.dx, copy.dy, copy.color);

@@ -1,6 +1,9 @@
 // Vertical placement, style and effect copies, and auto-size bounds of the effect label.
 #include "controls/ExLabelGeometry.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace folvane {
 
 int LayoutOffset(TTextLayout layout, int labelHeight, int textHeight)
@@ -48,21 +51,34 @@ void Direction(TExExtrudePosition position, int& dx, int& dy)
     dy = kDy[i];
 }
 
+// Wide arithmetic: step and steps may be as large as an int gets.
 std::uint8_t Mix(std::uint8_t from, std::uint8_t to, int step, int steps)
 {
-    return static_cast<std::uint8_t>(from + (static_cast<int>(to) - from) * step / steps);
+    return static_cast<std::uint8_t>(from + (static_cast<std::int64_t>(to) - from) * step / steps);
+}
+
+// The farthest copy that can land on the label: one moved `reach` pixels along an axis it moves
+// on lies wholly outside.
+int DeepestVisibleCopy(int depth, int dx, int dy, int reachX, int reachY)
+{
+    int deepest = depth;
+    if (dx != 0)
+        deepest = std::min(deepest, reachX - 1);
+    if (dy != 0)
+        deepest = std::min(deepest, reachY - 1);
+    return deepest;
 }
 
 } // namespace
 
-std::vector<TextCopy> ExtrudeCopies(const ExtrudeSettings& s)
+std::vector<TextCopy> ExtrudeCopies(const ExtrudeSettings& s, int reachX, int reachY)
 {
     std::vector<TextCopy> copies;
     if (s.depth <= 0)
         return copies;
     int dx = 0, dy = 0;
     Direction(s.position, dx, dy);
-    for (int i = s.depth; i >= 1; --i) {
+    for (int i = DeepestVisibleCopy(s.depth, dx, dy, reachX, reachY); i >= 1; --i) {
         const int step = s.depth - i; // 0 for the farthest copy
         TColor color = MakeColor(Mix(ColorRed(s.farColor), ColorRed(s.nearColor), step, s.depth),
             Mix(ColorGreen(s.farColor), ColorGreen(s.nearColor), step, s.depth),

@@ -47,9 +47,11 @@ struct ExtrudeSettings {
 };
 
 // The effect layer under the text: a drop shadow, or `depth` copies from the farthest to the
-// nearest, shaded from farColor to nearColor (striated: every other copy in farColor).
+// nearest, shaded from farColor to nearColor (striated: every other copy in farColor). Copies
+// moved reachX pixels sideways or reachY up or down lie wholly outside the label and are left
+// out, so that a huge depth costs no more than the label's size; the rest keep their shades.
 std::vector<TextCopy> ShadowCopies(TColor color, int xOffset, int yOffset);
-std::vector<TextCopy> ExtrudeCopies(const ExtrudeSettings& settings);
+std::vector<TextCopy> ExtrudeCopies(const ExtrudeSettings& settings, int reachX, int reachY);
 
 // The bounds of an auto-sized label: the measured text plus the border on every side, keeping
 // the right edge for right-justified text and the left edge otherwise.

@@ -56,6 +56,8 @@ TfrmMain::TfrmMain(TComponent* owner, Platform& platform, SimulatorLocator& loca
     cbCurrentUser->OnClick = on(&MainWindowCommands::cbCurrentUserClick, c);
     cbDrive->OnDropDown = on(&MainWindowCommands::cbDriveDropDown, c);
     btnSetRegPath->OnClick = on(&MainWindowCommands::btnSetRegPathClick, c);
+    edNewFS9Path->OnFolderNameNotRepresentable
+        = [&c](TComponent*, const std::string& shown) { c.edNewFS9PathFolderNameNotRepresentable(shown); };
     btnExitFSX->OnClick = on(&MainWindowCommands::btnExitFSXClick, c);
     btnCloseMain->OnClick = on(&MainWindowCommands::btnCloseMainClick, c);
     btnMinimize->OnClick = on(&MainWindowCommands::btnMinimizeClick, c);

@@ -182,6 +182,11 @@ void MainWindowCommands::btnSetRegPathClick()
     writer_.btnSetRegPathClick(writerInputs_);
 }
 
+void MainWindowCommands::edNewFS9PathFolderNameNotRepresentable(const std::string& shownFolder)
+{
+    writer_.WarnUnusableFolderName(shownFolder);
+}
+
 void MainWindowCommands::btnExitFSXClick()
 {
     sounds_.PlayClickSound();

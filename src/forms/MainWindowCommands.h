@@ -44,6 +44,7 @@ public:
     void cbCurrentUserClick();
     void cbDriveDropDown();
     void btnSetRegPathClick();
+    void edNewFS9PathFolderNameNotRepresentable(const std::string& shownFolder);
     void btnExitFSXClick();
     void btnCloseMainClick();
     void btnMinimizeClick();

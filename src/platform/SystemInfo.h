@@ -21,6 +21,8 @@ public:
     virtual bool IsLeadByte(unsigned char byte) = 0;
     // UTF-16 to the ANSI code page; what it cannot represent becomes '?'.
     virtual std::string ToAnsi(const std::u16string& text) = 0;
+    // False when ToAnsi would turn some of the text into '?'.
+    virtual bool FitsCodePage(const std::u16string& text) = 0;
 };
 
 } // namespace folvane

@@ -232,4 +232,14 @@ std::string Win32SystemInfo::ToAnsi(const std::u16string& text)
     return out;
 }
 
+bool Win32SystemInfo::FitsCodePage(const std::u16string& text)
+{
+    if (text.empty())
+        return true;
+    BOOL usedDefault = FALSE;
+    const int bytes = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, reinterpret_cast<const wchar_t*>(text.data()),
+        static_cast<int>(text.size()), nullptr, 0, nullptr, &usedDefault);
+    return bytes > 0 && !usedDefault;
+}
+
 } // namespace folvane

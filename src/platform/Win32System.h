@@ -47,6 +47,7 @@ public:
     bool IsElevated() override;
     bool IsLeadByte(unsigned char byte) override;
     std::string ToAnsi(const std::u16string& text) override;
+    bool FitsCodePage(const std::u16string& text) override;
 };
 
 } // namespace folvane

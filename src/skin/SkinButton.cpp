@@ -229,6 +229,8 @@ void TSkinCustomButton::DoEnter()
 void TSkinCustomButton::DoExit()
 {
     Tracker().FocusChanged(false);
+    // A key held down while the focus leaves never comes up here.
+    SetKeyPressed(false);
     Invalidate();
     TPressable::DoExit();
 }
@@ -242,6 +244,10 @@ LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnMouseContinuouslyDown)
             OnMouseContinuouslyDown(this);
         return 0;
+    case WM_DESTROY:
+        // The repeat timer goes with the window; a new window starts without one.
+        repeating_ = false;
+        break;
     case kWantPlainAcceleratorMessage:
         return 1;
     case WM_SETTEXT: {

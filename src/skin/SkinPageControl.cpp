@@ -160,12 +160,22 @@ void TSkinPageControl::RemovePage(TSkinTabSheet* page)
     pages_.erase(it);
     page->pageControl_ = nullptr;
     page->pageIndex_ = -1;
-    if (activePage_ == page)
+    const bool wasActive = activePage_ == page;
+    if (wasActive)
         activePage_ = nullptr;
     Renumber();
     RebuildTabs();
-    if (!IsDestroying())
-        SetActivePage(Pages(index - 1));
+    if (IsDestroying())
+        return;
+    if (!wasActive) {
+        // The page in front stays there; its tab may have moved along.
+        Strip().PointAt(activePage_ ? activePage_->pageIndex_ : -1);
+        return;
+    }
+    // The page before it follows it; the first page's place goes to the page after it, so
+    // that the page left in front is never a disabled one.
+    Strip().PointAt(-1);
+    SetActivePage(Pages(std::max(index - 1, 0)));
 }
 
 void TSkinPageControl::MovePage(TSkinTabSheet* page, int index)
@@ -296,8 +306,9 @@ void TSkinPageControl::ShowControl(const TControl* control)
             continue;
         if (auto* page = dynamic_cast<TSkinTabSheet*>(const_cast<TControl*>(c)); page && page != activePage_)
             SetActivePage(page);
-        return;
+        break;
     }
+    TSkinTab::ShowControl(control);
 }
 
 // ---------------------------------------------------------------------------

@@ -74,7 +74,7 @@ public:
     void SetStoredPages(const std::vector<std::string>& names) { storedPages_ = names; }
 
     // A control that wants to be seen: the page holding it becomes active.
-    void ShowControl(const TControl* control);
+    void ShowControl(const TControl* control) override;
 
     void SetBorderColor(TColor value) override;
 

@@ -125,6 +125,13 @@ void TSkinTabControlTopPanel::DeleteTab(int index)
     Invalidate();
 }
 
+void TSkinTabControlTopPanel::PointAt(int index)
+{
+    tabIndex_ = index >= 0 && index < TabCount() ? index : -1;
+    revealActive_ = tabIndex_ >= 0;
+    Invalidate();
+}
+
 bool TSkinTabControlTopPanel::TabVisible(int index) const
 {
     return index >= 0 && index < TabCount() && tabVisible_[static_cast<std::size_t>(index)];

@@ -46,6 +46,8 @@ public:
     int TabIndex() const { return tabIndex_; }
     // A change by code: OnChanging is not asked.
     void SetTabIndex(int value) { ChangeTab(value, false); }
+    // Points at a tab (-1: none) without a tab change, for pages that already agree with it.
+    void PointAt(int index);
     // The tab change; userChange asks OnChanging first. True when the index changed.
     bool ChangeTab(int value, bool userChange);
     bool TabVisible(int index) const;

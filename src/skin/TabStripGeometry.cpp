@@ -76,6 +76,9 @@ int FirstShownRevealing(const TabStripInput& in)
     const int count = static_cast<int>(in.tabs.size());
     TabStripInput probe = in;
     probe.firstShown = std::clamp(in.firstShown, 0, std::max(count - 1, 0));
+    // No active tab (none drawn, perhaps none at all): there is nothing to bring into view.
+    if (in.activeIndex < 0)
+        return probe.firstShown;
     std::vector<int> widths;
     while (true) {
         const TabStripLayout layout = LayoutTabStrip(probe, widths);

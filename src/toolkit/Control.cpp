@@ -135,6 +135,13 @@ void TControl::SetVisible(bool value)
     VisibleChanged();
 }
 
+void TControl::Show()
+{
+    if (parent_)
+        parent_->ShowControl(this);
+    SetVisible(true);
+}
+
 bool TControl::Showing() const
 {
     return visible_ && parent_ && parent_->Showing();

@@ -79,7 +79,9 @@ public:
     // Visibility: Showing() also needs every parent to be showing.
     bool Visible() const { return visible_; }
     virtual void SetVisible(bool value);
-    void Show() { SetVisible(true); }
+    // Asks the parents to bring this control into view (a page control activates its page), then
+    // makes it visible.
+    void Show();
     void Hide() { SetVisible(false); }
     virtual bool Showing() const;
 

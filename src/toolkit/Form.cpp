@@ -283,6 +283,9 @@ void TForm::SetActiveControl(TWinControl* control)
         control = nullptr;
     if (control && !ContainsControl(control))
         return;
+    // A control on a page behind another can take the focus only once its page is in front.
+    if (control)
+        control->Parent()->ShowControl(control);
     activeControl_ = control;
     if (control && Active() && control->CanFocus())
         ::SetFocus(control->Handle());

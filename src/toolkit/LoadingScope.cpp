@@ -19,12 +19,26 @@ TLoadingScope::TLoadingScope()
 
 TLoadingScope::~TLoadingScope() noexcept(false)
 {
+    std::exception_ptr failure;
     if (!finished_) {
-        if (std::uncaught_exceptions() > uncaughtAtStart_)
+        if (std::uncaught_exceptions() > uncaughtAtStart_) {
             Close();
-        else
-            Finish();
+        } else {
+            try {
+                Finish();
+            } catch (...) {
+                // Released first: the components must not outlive the scope pointing at it.
+                failure = std::current_exception();
+            }
+        }
     }
+    Release();
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+void TLoadingScope::Release()
+{
     // Whatever was not loaded (unwinding, or a Loaded() that threw) must not point back here.
     for (TComponent* component : components_) {
         if (!component)
@@ -32,6 +46,7 @@ TLoadingScope::~TLoadingScope() noexcept(false)
         component->state_ &= ~static_cast<unsigned>(csLoading);
         component->loadingScope_ = nullptr;
     }
+    components_.clear();
 }
 
 void TLoadingScope::Attach(std::function<void()> assign)

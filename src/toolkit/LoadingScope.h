@@ -27,7 +27,8 @@ public:
     void Attach(std::function<void()> assign);
     // Attaches the references, then runs Loaded() for every component still alive, in creation
     // order. Runs once; the destructor calls it when it has not run. A throwing Loaded() ends it:
-    // the rest stay unloaded and the exception goes to the caller.
+    // the rest stay unloaded and the exception goes to the caller (from the destructor, once
+    // the rest no longer point at the scope).
     void Finish();
 
     int ComponentCount() const { return static_cast<int>(components_.size()); }
@@ -39,6 +40,7 @@ private:
     void Join(TComponent* component);
     void Leave(TComponent* component);
     void Close();
+    void Release();
 
     static thread_local TLoadingScope* current_;
     TLoadingScope* outer_ = nullptr;

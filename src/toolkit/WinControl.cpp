@@ -897,6 +897,12 @@ void TWinControl::SetFocus()
         ::SetFocus(Handle());
 }
 
+void TWinControl::ShowControl(const TControl* control)
+{
+    if (Parent())
+        Parent()->ShowControl(control);
+}
+
 void TWinControl::DoEnter()
 {
     if (OnEnter)

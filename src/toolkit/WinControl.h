@@ -73,6 +73,8 @@ public:
     bool Focused() const;
     virtual bool CanFocus() const;
     virtual void SetFocus();
+    // A descendant asks to be seen (shown or focused); each parent in turn may bring it forward.
+    virtual void ShowControl(const TControl* control);
 
     // Calls the window procedure directly, window or not.
     LRESULT Perform(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);

@@ -20,6 +20,8 @@ const std::string kNoProgram = "The fsx.exe is not in the path you have specifie
                                "Do you still want to write this path to the registry?";
 const std::string kSuccess
     = "The FSX Registry entry has been updated!\r\n\r\nUse the Get Path tab to verify the change.";
+const std::string kUnusableName = "This folder's name holds characters that FSX cannot use:\r\n\r\n";
+const std::string kUnusableNameTail = "\r\n\r\nRename the folder or choose another one.";
 const std::string kFailure = "Sorry, for some reason we were unable to write to the registry.\r\n\r\n"
                              "Verify you have administrative privileges for this logon account.";
 
@@ -354,13 +356,23 @@ TEST_F(ElevationTest, OnlyANonElevatedRefusalOfTheMachineRootAsks)
     EXPECT_EQ(0, inputs.ends);
 }
 
-TEST_F(PathWriterTest, FolderTextIsConvertedToTheAnsiCodePage)
+TEST_F(PathWriterTest, FolderTextIsConvertedToTheAnsiCodePageOrRefused)
 {
+    // A character the code page cannot hold would be written as "?": refused, whoever typed it.
     inputs.folder = u"D:\\Spiele\\Flugsimulator \u00e9\u4e2d";
     fake.dialogs.answers = { dlg::kAnswerYes, dlg::kAnswerYes };
     Click();
-    EXPECT_EQ(kFinalHead + "D:\\Spiele\\Flugsimulator \xe9?\\", Dialog(0).text);
-    EXPECT_EQ(std::string("D:\\Spiele\\Flugsimulator \xe9?\\\0", 28),
+    ASSERT_EQ(1u, fake.dialogs.shown.size());
+    EXPECT_EQ(kUnusableName + "D:\\Spiele\\Flugsimulator \xe9?" + kUnusableNameTail, Dialog(0).text);
+    EXPECT_EQ(DialogType::Warning, Dialog(0).type);
+    EXPECT_EQ(dlg::kOK, Dialog(0).buttons);
+    EXPECT_TRUE(fake.registry.calls.empty());
+
+    fake.dialogs.shown.clear();
+    inputs.folder = u"D:\\Spiele\\Flugsimulator \u00e9";
+    Click();
+    EXPECT_EQ(kFinalHead + "D:\\Spiele\\Flugsimulator \xe9\\", Dialog(0).text);
+    EXPECT_EQ(std::string("D:\\Spiele\\Flugsimulator \xe9\\\0", 27),
         fake.registry.RawText(kMachine, kSimulatorKey, "SetupPath"));
 }
 

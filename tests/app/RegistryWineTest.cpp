@@ -379,6 +379,10 @@ TEST(Win32System, ReportsTheScreenAndTheRegistryView)
     // fullwidth backslash must not become a real one and name another folder.
     EXPECT_EQ("C:\\FSX?Old", system.ToAnsi(u"C:\\FSX\uFF3COld"));
     EXPECT_EQ("?", system.ToAnsi(u"\u0100"));
+    // What the code page holds, a question mark of its own included, and what it loses.
+    EXPECT_TRUE(system.FitsCodePage(u"C:\\Caf\u00e9 ?"));
+    EXPECT_FALSE(system.FitsCodePage(u"C:\\Caf\u00e9\u0531"));
+    EXPECT_FALSE(system.FitsCodePage(u"C:\\FSX\uFF3COld"));
     EXPECT_FALSE(system.IsLeadByte('\\'));
 }
 

@@ -388,22 +388,33 @@ TEST_F(ControlsExComboBox, RowDrawsIconThenTextInCapitals)
             icon = row.Pixel(x, y) != clWhite;
     EXPECT_TRUE(icon);
 
-    TBitmap expected(124, 17, TPixelFormat::pf32bit);
-    expected.Canvas().Brush().SetColor(clWhite);
-    expected.Canvas().FillRect(RECT { 0, 0, 124, 17 });
-    expected.Canvas().SetFont(combo->Font());
-    RECT text { 20, 0, 124, 17 };
-    expected.Canvas().DrawText(std::string_view("E: [FSX]"), text, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    int differing = 0, firstInk = 124;
+    // Pixels right of the icon that differ from `text` drawn as the row draws it.
+    const auto differingFrom = [&](std::string_view text) {
+        TBitmap expected(124, 17, TPixelFormat::pf32bit);
+        expected.Canvas().Brush().SetColor(clWhite);
+        expected.Canvas().FillRect(RECT { 0, 0, 124, 17 });
+        expected.Canvas().SetFont(combo->Font());
+        RECT area { 20, 0, 124, 17 };
+        expected.Canvas().DrawText(text, area, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        int differing = 0;
+        for (int x = 16; x < 124; ++x)
+            for (int y = 0; y < 17; ++y)
+                differing += row.Pixel(x, y) != expected.Pixel(x, y);
+        return differing;
+    };
+    EXPECT_EQ(differingFrom("E: [FSX]"), 0);
+    int firstInk = 124;
     for (int x = 16; x < 124; ++x)
-        for (int y = 0; y < 17; ++y) {
-            differing += row.Pixel(x, y) != expected.Pixel(x, y);
+        for (int y = 0; y < 17; ++y)
             if (row.Pixel(x, y) != clWhite)
                 firstInk = std::min(firstInk, x);
-        }
-    EXPECT_EQ(differing, 0);
     EXPECT_GE(firstInk, 20);
     EXPECT_LE(firstInk, 21);
+    // The label is upper case already: the case shows only when it is mapped down.
+    combo->SetTextCase(TExTextCase::etcLowercase);
+    combo->DrawItem(row.Canvas(), 0, RECT { 0, 0, 124, 17 }, false);
+    EXPECT_EQ(differingFrom("e: [fsx]"), 0);
+    EXPECT_EQ(combo->Items(), (std::vector<std::wstring> { L"E: [FSX]" })); // the drawing only
 
     // The arrow glyph: the triangle in the button-text colour on white.
     EXPECT_STREQ(combo->Button()->ClassName(), "TExComboButton");

@@ -14,8 +14,11 @@
 
 #include <commctrl.h>
 
+#include <cstring>
 #include <functional>
+#include <new>
 #include <string>
+#include <vector>
 
 namespace folvane {
 namespace {
@@ -299,6 +302,30 @@ TEST_F(ControlsExFolderNameEdit, DriveRootKeepsItsBackslashAndUnknownTextOpensAt
     EXPECT_EQ(placed.left, std::max(0, (screenWidth - width) / 2));
 }
 
+TEST_F(ControlsExFolderNameEdit, FolderTheCodePageCannotHoldLeavesTheTextAndIsReported)
+{
+    // Armenian letters: no ANSI code page holds them.
+    const std::wstring foreign = std::wstring(kBase) + L"\\FSX \u0531\u0532";
+    ASSERT_TRUE(CreateDirectoryW(foreign.c_str(), nullptr));
+    edit->SetText(kPick);
+    std::vector<std::string> reported;
+    edit->OnFolderNameNotRepresentable = [&](TComponent*, const std::string& shown) { reported.push_back(shown); };
+    {
+        DialogScript script([&](HWND dialog) {
+            Select(dialog, foreign.c_str(), *edit->Dialog());
+            Press(dialog, IDOK);
+        });
+        EXPECT_FALSE(edit->Browse());
+    }
+    RemoveDirectoryW(foreign.c_str());
+    ASSERT_EQ(reported, std::vector<std::string> { WideToAnsi(foreign) });
+    EXPECT_EQ(reported.front().find("C:\\FolvaneBrowse\\FSX "), 0u);
+    EXPECT_EQ(edit->Text(), kPick);
+    EXPECT_FALSE(edit->Modified());
+    EXPECT_EQ(changes, 0);
+    EXPECT_EQ(accepted, 0);
+}
+
 TEST_F(ControlsExFolderNameEdit, ItemWithoutPathGivesEmptyText)
 {
     edit->SetText(kPick);
@@ -337,17 +364,43 @@ TEST(ControlsExFolderDialog, FolderTextAndItems)
     dialog.SetFolder("C:\\FolvaneBrowse\\pick\\");
     // Parsed, so the text is the item's path; the folder may not exist.
     EXPECT_EQ(dialog.HasCurrentItem(), GetFileAttributesW(kPick) != INVALID_FILE_ATTRIBUTES);
+    const int afterPick = changes;
+    EXPECT_EQ(afterPick, dialog.HasCurrentItem() ? 1 : 0);
     dialog.SetFolder("not a path at all <>|");
     EXPECT_FALSE(dialog.HasCurrentItem());
     EXPECT_EQ(dialog.Folder(), "not a path at all <>|");
     dialog.SetFolder(std::string(400, 'a'));
     EXPECT_FALSE(dialog.HasCurrentItem());
+    EXPECT_EQ(changes, afterPick); // no item, no change
     dialog.SetFolder("C:\\");
     EXPECT_TRUE(dialog.HasCurrentItem());
     EXPECT_EQ(dialog.Folder(), "C:\\");
-    EXPECT_GE(changes, 1);
+    EXPECT_EQ(changes, afterPick + 1);
     dialog.SetFolder("");
     EXPECT_FALSE(dialog.HasCurrentItem());
+    EXPECT_EQ(changes, afterPick + 1);
+}
+
+TEST_F(ControlsExFolderNameEdit, DialogDestroyedWhileOpenLeavesItsWindowAlone)
+{
+    // Overwritten once destroyed, so that anything still reaching the
+    // component would fail at once instead of reading what was left.
+    alignas(TExFolderDialog) unsigned char storage[sizeof(TExFolderDialog)];
+    auto* dialog = new (storage) TExFolderDialog();
+    dialog->SetDialogTitle(kCaption);
+    HWND window = nullptr;
+    bool chosen = true;
+    {
+        DialogScript script([&](HWND found) {
+            window = found;
+            dialog->~TExFolderDialog();
+            std::memset(storage, 0xCD, sizeof storage);
+        });
+        chosen = dialog->Execute();
+    }
+    EXPECT_FALSE(chosen);
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(IsWindow(window));
 }
 
 } // namespace

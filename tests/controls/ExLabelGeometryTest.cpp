@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace folvane {
 namespace {
 
@@ -40,14 +42,40 @@ TEST(ControlsExLabelGeometry, StyleAndEffectCopies)
     s.depth = 4;
     s.farColor = MakeColor(0, 0, 0);
     s.nearColor = MakeColor(200, 100, 0);
-    const std::vector<TextCopy> extruded = ExtrudeCopies(s);
+    const std::vector<TextCopy> extruded = ExtrudeCopies(s, 100, 100);
     ASSERT_EQ(extruded.size(), 4u);
     EXPECT_EQ(extruded.front(), (TextCopy { 4, 4, MakeColor(0, 0, 0) })); // farthest first
     EXPECT_EQ(extruded.back(), (TextCopy { 1, 1, MakeColor(150, 75, 0) }));
     s.position = TExExtrudePosition::lepLeftTop;
-    EXPECT_EQ(ExtrudeCopies(s).front().dx, -4);
+    EXPECT_EQ(ExtrudeCopies(s, 100, 100).front().dx, -4);
     s.depth = 0;
-    EXPECT_TRUE(ExtrudeCopies(s).empty());
+    EXPECT_TRUE(ExtrudeCopies(s, 100, 100).empty());
+}
+
+TEST(ControlsExLabelGeometry, ExtrusionStopsWhereNoCopyCanBeSeen)
+{
+    // Reach 30 across, 12 down: copies moved that far lie wholly outside the label.
+    ExtrudeSettings s;
+    s.depth = 2147483647;
+    s.farColor = MakeColor(0, 0, 0);
+    s.nearColor = MakeColor(255, 255, 255);
+    const std::vector<TextCopy> diagonal = ExtrudeCopies(s, 30, 12);
+    ASSERT_EQ(diagonal.size(), 11u);
+    EXPECT_EQ(diagonal.front(), (TextCopy { 11, 11, MakeColor(254, 254, 254) }));
+    EXPECT_EQ(diagonal.back(), (TextCopy { 1, 1, MakeColor(254, 254, 254) }));
+    s.position = TExExtrudePosition::lepLeft;
+    EXPECT_EQ(ExtrudeCopies(s, 30, 12).size(), 29u);
+    EXPECT_EQ(ExtrudeCopies(s, 30, 12).front().dx, -29);
+    s.position = TExExtrudePosition::lepTop;
+    EXPECT_EQ(ExtrudeCopies(s, 30, 12).size(), 11u);
+
+    // The copies that are kept look as they would without the bound.
+    s.depth = 20;
+    s.position = TExExtrudePosition::lepRight;
+    const std::vector<TextCopy> all = ExtrudeCopies(s, 100, 100);
+    const std::vector<TextCopy> seen = ExtrudeCopies(s, 8, 8);
+    ASSERT_EQ(seen.size(), 7u);
+    EXPECT_TRUE(std::equal(seen.begin(), seen.end(), all.end() - 7));
 }
 
 } // namespace

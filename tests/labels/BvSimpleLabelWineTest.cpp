@@ -85,7 +85,18 @@ TEST_F(LabelsBvSimpleLabel, WebsiteLabelIsOneCentredLineAndClicksOnlyItsHandler)
     ReviewOnFailure review(picture, "websitelabel");
     const RECT ink = InkOf(picture, clBlack);
     EXPECT_LE(ink.left, 1);
-    EXPECT_GE(ink.top, 1); // one line centred in 15 pixels: the text cell starts at y = 1
+    // One line centred in 15 pixels: the text cell starts at y = 1, as drawn here.
+    const int cellHeight = TextSize(label->Font(), "Skelvor Website").cy;
+    ASSERT_EQ(cellHeight, 13);
+    TBitmap expected(label->Width(), label->Height(), TPixelFormat::pf32bit);
+    expected.Canvas().Brush().SetColor(clWhite);
+    expected.Canvas().FillRect(RECT { 0, 0, label->Width(), label->Height() });
+    expected.Canvas().SetFont(label->Font());
+    RECT cell { 0, 1, label->Width(), 1 + cellHeight };
+    expected.Canvas().DrawText(std::string_view("Skelvor Website"), cell, DT_SINGLELINE | DT_NOPREFIX);
+    const RECT expectedInk = InkOf(expected, clBlack);
+    EXPECT_EQ(ink.top, expectedInk.top);
+    EXPECT_EQ(ink.bottom, expectedInk.bottom);
     EXPECT_EQ(label->Cursor(), crHandPoint);
 
     ClickLabel();

@@ -333,4 +333,9 @@ std::string FakeSystemInfo::ToAnsi(const std::u16string& text)
     return out;
 }
 
+bool FakeSystemInfo::FitsCodePage(const std::u16string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char16_t c) { return c < 0x100; });
+}
+
 } // namespace folvane::testing

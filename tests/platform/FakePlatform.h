@@ -228,6 +228,7 @@ public:
     bool IsLeadByte(unsigned char byte) override { return leadBytes.count(byte) != 0; }
     // Latin-1 passes through; anything else becomes '?'.
     std::string ToAnsi(const std::u16string& text) override;
+    bool FitsCodePage(const std::u16string& text) override;
 };
 
 // All fakes, wired into one Platform.

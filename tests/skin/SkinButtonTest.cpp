@@ -113,8 +113,6 @@ TEST_F(SkinButtonFixture, DefaultsAndAutoSize)
     EXPECT_EQ(button.Height(), 27);
     EXPECT_EQ(button.UIStyle(), S::Marine);
     EXPECT_TRUE(button.TabStop());
-    button.SetResHandle(7);
-    EXPECT_EQ(button.ResHandle(), 0);
 
     TBitmap marine;
     ASSERT_TRUE(SkinBuiltInBitmap(S::Marine, 1, marine));
@@ -125,6 +123,19 @@ TEST_F(SkinButtonFixture, DefaultsAndAutoSize)
     button.SetAutoSize(true);
     EXPECT_EQ(button.Width(), 24);
     EXPECT_EQ(button.Height(), 21);
+
+    // ResHandle is inert: an assignment neither sticks nor changes what is drawn.
+    auto shown = Make("Go");
+    TBitmap before, after;
+    testing::Picture(*shown, before);
+    shown->SetResHandle(7);
+    testing::Picture(*shown, after);
+    EXPECT_EQ(shown->ResHandle(), 0);
+    int differing = 0;
+    for (int y = 0; y < before.Height(); ++y)
+        for (int x = 0; x < before.Width(); ++x)
+            differing += before.Pixel(x, y) != after.Pixel(x, y);
+    EXPECT_EQ(differing, 0);
 }
 
 TEST_F(SkinButtonFixture, ThemeValuesReplaceStoredOnesAndFallBackToMarine)
@@ -305,6 +316,41 @@ TEST_F(SkinButtonFixture, ReleaseInsideClicksAndHandsModalResultToTheForm)
     SendMessageA(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     EXPECT_EQ(clicks.size(), 3u);
     EXPECT_FALSE(button->Repeating());
+}
+
+TEST_F(SkinButtonFixture, ANewWindowStartsWithoutARepeat)
+{
+    auto button = Make("Go");
+    int ticks = 0;
+    button->OnMouseContinuouslyDown = [&](TComponent*) { ++ticks; };
+    button->SetMouseContinuouslyDownInterval(40);
+    // Released outside, the repeat goes on until the pointer leaves.
+    SendMessageA(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageA(button->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-3, 5));
+    SendMessageA(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(-3, 5));
+    ASSERT_TRUE(button->Repeating());
+    button->RecreateWnd(); // its timer went with the old window
+    EXPECT_FALSE(button->Repeating());
+    ticks = 0;
+    SendMessageA(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(testing::PumpUntil([&] { return ticks > 0; }, 2000)) << "the next press repeats";
+    SendMessageA(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+}
+
+TEST_F(SkinButtonFixture, KeyPressEndsWhenTheFocusLeaves)
+{
+    auto button = Make("Go");
+    auto other = Make("Other", 100);
+    button->SetFocus();
+    ASSERT_TRUE(button->Focused());
+    SendMessageA(button->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+    ASSERT_TRUE(button->Pressed());
+    other->SetFocus();
+    ASSERT_TRUE(other->Focused());
+    EXPECT_FALSE(button->Pressed());
+    EXPECT_EQ(At(*button, 10, 13), kNormal);
+    SendMessageA(other->Handle(), WM_KEYUP, VK_SPACE, 0);
+    EXPECT_TRUE(clicks.empty());
 }
 
 TEST_F(SkinButtonFixture, KeysDefaultCancelAndAccelerators)

@@ -114,7 +114,8 @@ TEST_F(SkinPageControlTest, ClickingTabsChangesPagesWithEventsInOrder)
     const int y = 10;
     Click(pc->Strip(), TabMiddle(0), y); // the active tab: nothing
     EXPECT_TRUE(events.empty());
-    Click(pc->Strip(), TabMiddle(0) + pc->Strip().TabWidths()[0] / 2, y); // the boundary pixel
+    const int boundary = pc->LeftMargin() + pc->Strip().TabWidths()[0];
+    Click(pc->Strip(), boundary, y); // the pixel between the tabs belongs to neither
     EXPECT_TRUE(events.empty());
 
     allowChange = false;
@@ -132,6 +133,10 @@ TEST_F(SkinPageControlTest, ClickingTabsChangesPagesWithEventsInOrder)
     EXPECT_FALSE(getPath->Enabled());
     EXPECT_TRUE(getPath->Visible()); // behind, not hidden
     EXPECT_EQ(pc->Controls(pc->ControlCount() - 1), setPath);
+    events.clear();
+    Click(pc->Strip(), boundary, y); // nor from the other side
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(pc->ActivePage(), setPath);
 
     // By code: no question, both events; the same page again fires no change.
     events.clear();
@@ -294,6 +299,54 @@ TEST_F(SkinPageControlTest, PagesMoveLeaveAndStopAtSixtyThree)
     delete tooMany;
     for (TSkinTabSheet* page : extra)
         delete page;
+}
+
+TEST_F(SkinPageControlTest, AfterARemovalTheStripAndThePagesAgree)
+{
+    auto* third = AddPage("tabThird", "Third");
+    pc->Strip().Repaint();
+    pc->SetActivePage(setPath);
+    events.clear();
+    // A page before the active one goes: the active page stays, its tab with it.
+    getPath->SetParent(form);
+    EXPECT_EQ(pc->ActivePage(), setPath);
+    EXPECT_TRUE(setPath->Enabled());
+    EXPECT_EQ(pc->Strip().TabIndex(), 0);
+    EXPECT_TRUE(events.empty());
+    // The active first page goes: the page that takes its place is active.
+    ASSERT_EQ(setPath->PageIndex(), 0);
+    setPath->SetParent(form);
+    EXPECT_EQ(pc->ActivePage(), third);
+    EXPECT_TRUE(third->Enabled());
+    EXPECT_EQ(pc->Strip().TabIndex(), 0);
+    // The last page goes: nothing is active, the strip has no tab.
+    third->SetParent(form);
+    EXPECT_EQ(pc->ActivePage(), nullptr);
+    EXPECT_EQ(pc->Strip().TabIndex(), -1);
+    pc->Strip().Repaint();
+    delete third;
+    getPath->SetParent(pc);
+    setPath->SetParent(pc);
+}
+
+TEST_F(SkinPageControlTest, AControlFocusedOrShownBringsItsPageForward)
+{
+    auto* field = new TCustomControl(form);
+    field->SetParent(setPath);
+    field->SetBounds(5, 5, 40, 20);
+    field->SetTabStop(true);
+    ASSERT_EQ(pc->ActivePage(), getPath);
+    field->SetFocus();
+    EXPECT_EQ(pc->ActivePage(), setPath);
+    EXPECT_TRUE(setPath->Enabled());
+    EXPECT_EQ(pc->Strip().TabIndex(), 1);
+
+    auto* hidden = new TCustomControl(form);
+    hidden->SetParent(getPath);
+    hidden->SetVisible(false);
+    hidden->Show();
+    EXPECT_EQ(pc->ActivePage(), getPath);
+    EXPECT_TRUE(hidden->Visible());
 }
 
 TEST_F(SkinPageControlTest, StylesColourTheBodyAndTurnTheStrip)

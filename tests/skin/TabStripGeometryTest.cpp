@@ -106,6 +106,16 @@ TEST(SkinTabStripGeometry, ScrollingRevealsTheActiveTab)
     EXPECT_EQ(FirstShownRevealing(in), 4);
 }
 
+TEST(SkinTabStripGeometry, NoTabDrawnAndNoneActiveRevealsNothing)
+{
+    // A page inserted and removed before the first paint: no tabs at all.
+    EXPECT_EQ(FirstShownRevealing(Strip(200, {}, -1)), 0);
+    // The only tab hidden and TabIndex set to -1.
+    TabStripInput in = Strip(200, { 60 }, -1);
+    in.tabs[0].visible = false;
+    EXPECT_EQ(FirstShownRevealing(in), 0);
+}
+
 TEST(SkinTabStripGeometry, HitTestIsStrictAndStopsAtUndrawnTabs)
 {
     const std::vector<int> widths { 60, 0, 50, -1, 40 };

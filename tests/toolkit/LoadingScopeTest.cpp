@@ -129,5 +129,24 @@ TEST(LoadingScope, ThrowingLoadedStopsAndReleasesTheRest)
     delete a;
 }
 
+TEST(LoadingScope, ThrowingLoadedAtTheScopesEndCleansUpBeforeItEscapes)
+{
+    gLoaded.clear();
+    Part* a = nullptr;
+    Part* b = nullptr;
+    auto load = [&] {
+        TLoadingScope scope; // no Finish(): the end of the scope loads
+        a = new Part(nullptr, "a");
+        a->throwOnLoad = true;
+        b = new Part(nullptr, "b");
+    };
+    EXPECT_THROW(load(), std::runtime_error);
+    EXPECT_EQ(gLoaded, (std::vector<std::string> { "a" }));
+    EXPECT_FALSE(b->IsLoading());
+    EXPECT_EQ(TLoadingScope::Current(), nullptr);
+    delete b; // must not reach the dead scope
+    delete a;
+}
+
 } // namespace
 } // namespace folvane

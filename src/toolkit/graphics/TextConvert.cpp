@@ -42,4 +42,16 @@ std::string WideToAnsi(std::wstring_view text)
     return result;
 }
 
+bool AnsiCodePageHolds(std::wstring_view text)
+{
+    if (text.empty())
+        return true;
+    if (text.size() > INT_MAX)
+        throw std::length_error("text too long to convert");
+    BOOL usedDefault = FALSE;
+    const int converted = WideCharToMultiByte(
+        CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, &usedDefault);
+    return converted > 0 && !usedDefault;
+}
+
 } // namespace folvane

@@ -11,5 +11,7 @@ namespace folvane {
 
 std::wstring AnsiToWide(std::string_view text);
 std::string WideToAnsi(std::wstring_view text);
+// False when WideToAnsi would put the default character for something the code page lacks.
+bool AnsiCodePageHolds(std::wstring_view text);
 
 } // namespace folvane

@@ -177,7 +177,11 @@ TEST(TextConvert, RoundTripsKeepEmbeddedNulsAndAnyLength)
         EXPECT_EQ(WideToAnsi(L"\u00E9t\u00E9"), high);
         EXPECT_EQ(WideToAnsi(L"\u4E2D"), "?"); // not in the code page
         EXPECT_EQ(WideToAnsi(L"C:\uFF3CFSX"), "C:?FSX"); // no look-alike backslash
+        EXPECT_TRUE(AnsiCodePageHolds(L"\u00E9t\u00E9 ?")); // a question mark of its own
+        EXPECT_FALSE(AnsiCodePageHolds(L"C:\uFF3CFSX"));
     }
+    EXPECT_FALSE(AnsiCodePageHolds(L"FSX \u0531")); // Armenian: in no ANSI code page
+    EXPECT_TRUE(AnsiCodePageHolds(L""));
     const std::string big(3 * 1024 * 1024 + 7, 'x');
     EXPECT_EQ(AnsiToWide(big).size(), big.size());
     EXPECT_EQ(WideToAnsi(AnsiToWide(big)), big);
