@@ -46,7 +46,12 @@ bool TExFolderNameEdit::Browse()
     dialog_->SetPrompt(prompt_);
     if (OnBeforeDialogExecute)
         OnBeforeDialogExecute(this, dialog_);
-    if (!dialog_->Execute())
+    const bool chosen = dialog_->Execute();
+    // The window comes back to the front however the dialog ended: Windows
+    // does that itself, Wine without a window manager leaves none active.
+    if (TForm* form = ParentForm(); form && form->HandleAllocated())
+        SetForegroundWindow(form->Handle());
+    if (!chosen)
         return false;
     // Whatever the code page lost would name another folder: the text stays as it was.
     if (dialog_->FolderLostCharacters()) {
@@ -58,8 +63,6 @@ bool TExFolderNameEdit::Browse()
     SetModified(true);
     if (OnDialogExecute)
         OnDialogExecute(this);
-    if (TForm* form = ParentForm(); form && form->HandleAllocated())
-        SetForegroundWindow(form->Handle());
     Change();
     return true;
 }
