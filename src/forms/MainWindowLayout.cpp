@@ -288,10 +288,9 @@ void TfrmMain::BuildLayout()
     skinPageControl->SetLeftMargin(10);
     skinPageControl->SetBorderColor(kPageBorder);
     skinPageControl->SetColor(kPageColor);
-    StoreFont(*skinPageControl, fsBold);
     TFont tabFont;
     tabFont.SetStyle(fsBold);
-    skinPageControl->SetFont(tabFont);
+    skinPageControl->SetTabFont(tabFont);
     skinPageControl->SetPageDrawFocused(true);
     skinPageControl->SetUIStyle(TSkinUIStyle::FromThemeFile);
     skinPageControl->SetTabOrder(0);
