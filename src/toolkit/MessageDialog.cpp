@@ -4,6 +4,7 @@
 #include "toolkit/MessageDialog.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/graphics/FontCache.h"
 #include "toolkit/graphics/GdiHandle.h"
 
 #include <windows.h>
@@ -109,13 +110,19 @@ LPCSTR IconFor(TMsgDlgType type)
     return nullptr;
 }
 
-TOwnedFont MessageFont()
+// The system's message font, else Tahoma 8.
+TSharedFont MessageFont()
 {
     NONCLIENTMETRICSA metrics {};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        return TOwnedFont(CreateFontIndirectA(&metrics.lfMessageFont));
-    return TOwnedFont(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+        return SharedFont(metrics.lfMessageFont);
+    LOGFONTA tahoma {};
+    tahoma.lfHeight = -11;
+    tahoma.lfWeight = FW_NORMAL;
+    tahoma.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(tahoma.lfFaceName, "Tahoma", LF_FACESIZE);
+    return SharedFont(tahoma);
 }
 
 // Measures `text` wrapped at `rect`'s width; returns it whole when it is no taller than
@@ -221,7 +228,8 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
     state.escape = MessageDlgEscapeResult(buttons);
     state.enter = MessageDlgEnterResult(buttons);
 
-    TOwnedFont font = MessageFont();
+    const TSharedFont font = MessageFont();
+    const HFONT fontHandle = font ? font->Get() : nullptr;
     HICON icon = IconFor(type) ? LoadIconA(nullptr, IconFor(type)) : nullptr;
 
     // The dialog stays inside the work area: text that would make it taller is cut, and a
@@ -244,7 +252,7 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
     std::string shown;
     {
         TWindowDC screen;
-        TSelectScope select(screen.Get(), font.Get());
+        TSelectScope select(screen.Get(), fontHandle);
         shown = FitTextHeight(screen.Get(), text, textRect, maxTextHeight, textFlags);
     }
     textRect.right = std::min<LONG>(textRect.right, maxTextWidth);
@@ -271,7 +279,7 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
     if (state.escape == mrNone)
         EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
 
-    auto setFont = [&](HWND child) { SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE); };
+    auto setFont = [&](HWND child) { SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle), FALSE); };
     if (icon) {
         HWND picture = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, kMargin, kMargin, kIconSize,
             kIconSize, dialog, nullptr, instance, nullptr);
