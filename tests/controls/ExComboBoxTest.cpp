@@ -230,6 +230,19 @@ TEST_F(ControlsExComboBox, MouseOpensHoversAndAccepts)
     SendMouse(list, WM_LBUTTONUP, 20, 8);
     EXPECT_FALSE(PopupShown(*combo));
     EXPECT_EQ(combo->Drive(), L'E');
+    EXPECT_NE(GetCapture(), list);
+
+    // A press whose capture is taken away is over: its late release does nothing.
+    combo->SetItemIndex(-1);
+    Click(combo->Handle(), 20, 10);
+    ASSERT_TRUE(combo->DroppedDown());
+    SendMouse(list, WM_LBUTTONDOWN, 20, 8, MK_LBUTTON);
+    ReleaseCapture();
+    SendMouse(list, WM_LBUTTONUP, 20, 8);
+    EXPECT_TRUE(combo->DroppedDown());
+    Press({ VK_ESCAPE });
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), L"");
 
     // Losing the focus closes without accepting.
     combo->SetItemIndex(-1);
