@@ -2,6 +2,7 @@
 // labelled FSX: opening and closing through real keys and clicks, the
 // pop-up's place, type-ahead with its timeout thread, and a drawn row.
 #include "ControlsTestSupport.h"
+#include "support/MessagePump.h"
 
 #include "controls/ExComboBox.h"
 #include "controls/ExDriveComboBox.h"
@@ -21,17 +22,8 @@
 namespace folvane {
 namespace {
 
+using testing::Pump;
 using testing::SendMouse;
-
-void Pump(DWORD milliseconds = 0)
-{
-    const DWORD until = GetTickCount() + milliseconds;
-    do {
-        Application().ProcessMessages();
-        Sleep(10);
-    } while (static_cast<LONG>(until - GetTickCount()) > 0);
-    Application().ProcessMessages();
-}
 
 // Presses the keys in order through the system's input queue and lets go in
 // reverse order, as a user's chord.

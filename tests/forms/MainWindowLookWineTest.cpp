@@ -13,6 +13,7 @@
 #include "program/Win32Seams.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinPageControl.h"
+#include "support/MessagePump.h"
 #include "support/Snapshot.h"
 #include "toolkit/Application.h"
 #include "toolkit/HintWindow.h"
@@ -22,7 +23,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace folvane {
@@ -35,17 +35,7 @@ struct Program {
     InterfaceSounds sounds { locator, seams.files, seams.sound };
 };
 
-bool PumpUntil(const std::function<bool()>& done, DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms)
-            return false;
-        Application().ProcessMessages();
-        Sleep(5);
-    }
-    return true;
-}
+using testing::PumpUntil;
 
 // The pointer moved through the input queue, as a user's mouse moves it.
 void MovePointer(POINT screen)
