@@ -2,6 +2,7 @@
 // the reader core on what came out.
 #include "skin/SkinArchive.h"
 #include "skin/SkinElementFile.h"
+#include "support/MemorySkinFileSystem.h"
 
 #include <cstddef>
 #include <cstdint>

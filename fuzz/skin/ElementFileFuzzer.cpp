@@ -1,5 +1,6 @@
 // Any bytes as an element file: parsing and every lookup.
 #include "skin/SkinElementFile.h"
+#include "support/MemorySkinFileSystem.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -194,22 +194,19 @@ LRESULT TExComboListBox::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         SelectRowAt(lParam);
-        pressed_ = true;
-        SetCapture(ExistingHandle());
+        press_.MouseDown(TMouseButton::mbLeft, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
         return 0;
     case WM_LBUTTONUP: {
-        if (!pressed_)
+        if (!press_.Pressed())
             return 0;
-        pressed_ = false;
-        const POINT at { GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam) };
-        RECT client;
-        GetClientRect(ExistingHandle(), &client);
-        ReleaseCapture();
-        combo_.CloseUp(PtInRect(&client, at) != FALSE);
+        const bool inside = press_.MouseUp(TMouseButton::mbLeft, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        // The tracker gives the capture up on a release outside; inside, the list does.
+        SetMouseCapture(false);
+        combo_.CloseUp(inside);
         return 0;
     }
     case WM_CAPTURECHANGED:
-        pressed_ = false;
+        press_.CancelMode();
         return DefaultHandler(message, wParam, lParam);
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;

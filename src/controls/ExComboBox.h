@@ -20,6 +20,7 @@
 #include "controls/TypeAheadSearch.h"
 #include "controls/TypeAheadTimeout.h"
 #include "toolkit/Form.h"
+#include "toolkit/PressTracker.h"
 #include "toolkit/graphics/GdiHandle.h"
 
 #include <string>
@@ -75,7 +76,8 @@ private:
     int itemIndex_ = -1;
     int itemHeight_ = 16;
     bool horizontalScroll_ = false;
-    bool pressed_ = false;
+    // A left press on the list; its release closes the list. Nothing repaints with it.
+    TPressTracker press_ { *this };
 };
 
 // The pop-up that holds the list: never activated, always on top.

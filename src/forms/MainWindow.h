@@ -105,8 +105,17 @@ public:
     TMenuItem* SearchHKEYCURRENTUSER1 = nullptr;
 
 private:
-    // The stored layout; MainWindowLayout.cpp.
+    // The stored layout, band by band and page by page in stored order;
+    // MainWindowLayout.cpp.
     void BuildLayout();
+    void BuildWindow();
+    void BuildLinkBand();
+    void BuildTitleBand();
+    void BuildFooterBand();
+    void BuildPageControl();
+    void BuildAnalyzePage();
+    void BuildSetPathPage();
+    void BuildComponents();
     void FormShow();
 
     // ---- MainWindowView ----

@@ -222,11 +222,10 @@ TMenuItem* RegistryMenuItem(TForm& owner, TSkinPopupMenu& menu, const char* name
 
 } // namespace
 
-void TfrmMain::BuildLayout()
+// The borderless window and its painted face.
+void TfrmMain::BuildWindow()
 {
-    TLoadingScope scope;
     TForm& form = *this;
-
     SetName("frmMain");
     SetCaption("Skelvor - Folvane");
     SetClientWidth(620);
@@ -241,12 +240,22 @@ void TfrmMain::BuildLayout()
     skinForm1 = Place<TSkinForm>(form, this, "skinForm1", { 0, 0, 620, 470 });
     LoadResourceBitmap(*skinForm1->Glyph(), "MAINFACE");
     skinForm1->SetTransparentColor(kWindowFaceKey);
+}
 
+// The website and about links under the pages.
+void TfrmMain::BuildLinkBand()
+{
+    TForm& form = *this;
     VisitWebsiteImage = LinkIcon(form, "VisitWebsiteImage", { 158, 373, 16, 16 }, "ICON_WEBSITE");
     VisitWebsiteLabel = LinkLabel(form, "VisitWebsiteLabel", { 179, 374, 101, 15 }, "Skelvor Website");
     imgAbout = LinkIcon(form, "imgAbout", { 297, 373, 16, 16 }, "ICON_ABOUT");
     AboutLabel = LinkLabel(form, "AboutLabel", { 319, 373, 169, 15 }, "About the Folvane");
+}
 
+// The title, the banner under it and the title-bar buttons.
+void TfrmMain::BuildTitleBand()
+{
+    TForm& form = *this;
     BvLabel7 = Place<TBvLabel>(form, this, "BvLabel7", { 45, 60, 530, 25 });
     FixSize(*BvLabel7);
     BvLabel7->SetCaption("This application helps to analyze and repair the FSX Folder Path in the Windows Registry");
@@ -272,7 +281,12 @@ void TfrmMain::BuildLayout()
 
     btnMinimize = TitleButton(form, "btnMinimize", { 535, 6, 34, 34 });
     btnClose = TitleButton(form, "btnClose", { 567, 6, 34, 34 });
+}
 
+// The maker's notice and the buttons that close the window.
+void TfrmMain::BuildFooterBand()
+{
+    TForm& form = *this;
     lbSkelvor = Place<TLabel>(form, this, "lbSkelvor", { 93, 429, 160, 13 });
     lbSkelvor->SetCaption(MakerNotice(GetACP()));
     StoreFont(*lbSkelvor, fsBold, clNavy);
@@ -281,23 +295,31 @@ void TfrmMain::BuildLayout()
 
     btnExitFSX = SkinnedButton(form, this, "btnExitFSX", { 363, 426, 100, 27 }, "Exit to &FSX", 1);
     btnCloseMain = SkinnedButton(form, this, "btnCloseMain", { 469, 426, 100, 27 }, "&Exit", 2);
+}
 
+// The page control; the pages built next join it.
+void TfrmMain::BuildPageControl()
+{
+    TForm& form = *this;
     skinPageControl = Place<TSkinPageControl>(form, this, "skinPageControl", { 46, 95, 529, 266 });
     skinPageControl->SetStoredPages({ "tabAnalyze", "tabSet" });
     skinPageControl->SetTabPosition(TSkinTabPosition::skTop);
     skinPageControl->SetLeftMargin(10);
     skinPageControl->SetBorderColor(kPageBorder);
     skinPageControl->SetColor(kPageColor);
-    StoreFont(*skinPageControl, fsBold);
     TFont tabFont;
     tabFont.SetStyle(fsBold);
-    skinPageControl->SetFont(tabFont);
+    skinPageControl->SetTabFont(tabFont);
     skinPageControl->SetPageDrawFocused(true);
     skinPageControl->SetUIStyle(TSkinUIStyle::FromThemeFile);
     skinPageControl->SetTabOrder(0);
     skinPageControl->SetTabStop(true);
+}
 
-    // ---- Page "Get Path" ----
+// Page "Get Path".
+void TfrmMain::BuildAnalyzePage()
+{
+    TForm& form = *this;
     tabAnalyze = new TSkinTabSheet(this);
     tabAnalyze->SetName("tabAnalyze");
     tabAnalyze->SetPageControl(skinPageControl);
@@ -327,8 +349,12 @@ void TfrmMain::BuildLayout()
     btnSearchRegEdit->SetFocusedRectMargin(0);
     btnGetRegPath
         = SkinnedButton(form, page, "btnGetRegPath", { 371, 11, 120, 27 }, "Get FSX &Path", 0, "GLYPH_GETPATH");
+}
 
-    // ---- Page "Set Path" ----
+// Page "Set Path".
+void TfrmMain::BuildSetPathPage()
+{
+    TForm& form = *this;
     tabSet = new TSkinTabSheet(this);
     tabSet->SetName("tabSet");
     tabSet->SetPageControl(skinPageControl);
@@ -336,7 +362,7 @@ void TfrmMain::BuildLayout()
     tabSet->SetBounds(3, 26, 523, 237);
     tabSet->SetColor(kPageColor);
     tabSet->SetEnabled(false);
-    page = tabSet;
+    TSkinTabSheet* page = tabSet;
 
     imgSetPath4 = Picture(form, page, "imgSetPath4", { 32, 155, 460, 64 }, "FRAME460");
     imgSetPath2 = Picture(form, page, "imgSetPath2", { 32, 85, 269, 64 }, "FRAME269");
@@ -398,8 +424,12 @@ void TfrmMain::BuildLayout()
 
     cbCurrentUser = ImageCheckBox(
         form, page, "cbCurrentUser", { 336, 106, 122, 22 }, L"Add to Current User", kCurrentUserHint, 3);
+}
 
-    // ---- Components without a place on screen ----
+// The components without a place on screen.
+void TfrmMain::BuildComponents()
+{
+    TForm& form = *this;
     imgListMin = StreamedImageList(form, "imgListMin", "IMGLIST_MIN", 30, 22);
     imgListMinHot = StreamedImageList(form, "imgListMinHot", "IMGLIST_MINHOT", 30, 22);
     imgListMinDown = StreamedImageList(form, "imgListMinDown", "IMGLIST_MINDOWN", 30, 22);
@@ -427,6 +457,19 @@ void TfrmMain::BuildLayout()
         = RegistryMenuItem(form, *menuSearchReg, "SearchHKEYLOCALMACHINE1", "Search in HKEY_LOCAL_MACHINE");
     SearchHKEYCURRENTUSER1
         = RegistryMenuItem(form, *menuSearchReg, "SearchHKEYCURRENTUSER1", "Search in HKEY_CURRENT_USER");
+}
+
+void TfrmMain::BuildLayout()
+{
+    TLoadingScope scope;
+    BuildWindow();
+    BuildLinkBand();
+    BuildTitleBand();
+    BuildFooterBand();
+    BuildPageControl();
+    BuildAnalyzePage();
+    BuildSetPathPage();
+    BuildComponents();
 
     // ---- References, attached as loading ends ----
     scope.Attach([this] {

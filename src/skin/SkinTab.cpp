@@ -60,7 +60,7 @@ void TSkinTab::SetBorderColor(TColor value)
     strip_->Invalidate();
 }
 
-void TSkinTab::SetFont(const TFont& font)
+void TSkinTab::SetTabFont(const TFont& font)
 {
     tabFont_.Assign(font);
     TCustomControl::SetFont(font);

@@ -36,12 +36,12 @@ public:
 
     TColor BorderColor() const { return borderColor_; }
     virtual void SetBorderColor(TColor value);
-    // The tab caption font; the control's own font (TControl::Font) is another
-    // object. Assigning a font sets both, so that pages following their
-    // parent's font take the stored one too.
-    TFont& Font() { return tabFont_; }
-    const TFont& Font() const { return tabFont_; }
-    void SetFont(const TFont& font);
+    // The tab caption font, the control's stored "Font". It is another object
+    // than the control's own font (TControl::Font), which the pages follow;
+    // assigning the tab font sets that one too, so that the pages take it.
+    TFont& TabFont() { return tabFont_; }
+    const TFont& TabFont() const { return tabFont_; }
+    void SetTabFont(const TFont& font);
     int LeftMargin() const { return strip_->LeftMargin(); }
     void SetLeftMargin(int value) { strip_->SetLeftMargin(value); }
     TSkinTabPosition TabPosition() const { return tabPosition_; }

@@ -275,7 +275,7 @@ TabStripInput TSkinTabControlTopPanel::MeasureInput(TCanvas& canvas) const
     in.tabHeight = inactiveImage_.Height();
     in.lineHeight = lineImage_.Height();
     in.bottom = tabControl_->TabPosition() == TSkinTabPosition::skBottom;
-    canvas.SetFont(tabControl_->Font());
+    canvas.SetFont(tabControl_->TabFont());
     const TImageList* images = tabControl_->Images();
     for (int i = 0; i < TabCount(); ++i) {
         const std::string& caption = tabs_[static_cast<std::size_t>(i)];
@@ -351,7 +351,7 @@ void TSkinTabControlTopPanel::PaintTab(TCanvas& canvas, const PlacedTab& placed)
         images.Draw(canvas, rect.left + 8, y, image);
         text.left += images.Width() + 4;
     }
-    canvas.SetFont(tabControl_->Font());
+    canvas.SetFont(tabControl_->TabFont());
     canvas.Font().SetColor(active ? activeFontColor_ : inactiveFontColor_);
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     UINT flags = DT_SINGLELINE | DT_VCENTER;

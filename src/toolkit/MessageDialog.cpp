@@ -4,6 +4,7 @@
 #include "toolkit/MessageDialog.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/graphics/FontCache.h"
 #include "toolkit/graphics/GdiHandle.h"
 
 #include <windows.h>
@@ -109,13 +110,19 @@ LPCSTR IconFor(TMsgDlgType type)
     return nullptr;
 }
 
-TOwnedFont MessageFont()
+// The system's message font, else Tahoma 8.
+TSharedFont MessageFont()
 {
     NONCLIENTMETRICSA metrics {};
     metrics.cbSize = sizeof(metrics);
     if (SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0))
-        return TOwnedFont(CreateFontIndirectA(&metrics.lfMessageFont));
-    return TOwnedFont(CreateFontA(-11, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+        return SharedFont(metrics.lfMessageFont);
+    LOGFONTA tahoma {};
+    tahoma.lfHeight = -11;
+    tahoma.lfWeight = FW_NORMAL;
+    tahoma.lfCharSet = DEFAULT_CHARSET;
+    lstrcpynA(tahoma.lfFaceName, "Tahoma", LF_FACESIZE);
+    return SharedFont(tahoma);
 }
 
 // Measures `text` wrapped at `rect`'s width; returns it whole when it is no taller than
@@ -212,95 +219,126 @@ int PlainMessageBox(const std::string& text, const std::string& caption, unsigne
     return MessageBoxA(nullptr, text.c_str(), caption.c_str(), flags);
 }
 
-TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons)
+namespace {
+
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
+
+// Where everything goes, in client coordinates, and the window's place on the screen.
+struct DialogLayout {
+    RECT window {}; // left, top, right, bottom
+    int clientWidth = 0;
+    int clientHeight = 0;
+    RECT text {}; // left, top, width, height
+    std::string shownText;
+    int buttonsLeft = 0;
+    int buttonsTop = 0;
+};
+
+// ---------------------------------------------------------------------------
+// Measure
+// ---------------------------------------------------------------------------
+
+// The dialog stays inside the work area: text that would make it taller is cut, and a
+// word too long for the width is clipped, so that the buttons always show.
+DialogLayout MeasureDialog(const std::string& text, HFONT font, bool hasIcon, int buttonCount)
 {
-    RegisterDialogClass();
-    Application().CancelHint();
-    auto list = MessageDlgButtons(buttons);
-    DialogState state;
-    state.escape = MessageDlgEscapeResult(buttons);
-    state.enter = MessageDlgEnterResult(buttons);
-
-    TOwnedFont font = MessageFont();
-    HICON icon = IconFor(type) ? LoadIconA(nullptr, IconFor(type)) : nullptr;
-
-    // The dialog stays inside the work area: text that would make it taller is cut, and a
-    // word too long for the width is clipped, so that the buttons always show.
     RECT work { 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN) };
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-    DWORD exStyle = WS_EX_DLGMODALFRAME;
     RECT frame {};
-    AdjustWindowRectEx(&frame, style, FALSE, exStyle);
+    AdjustWindowRectEx(&frame, kDialogStyle, FALSE, kDialogExStyle);
     const int maxClientWidth = (work.right - work.left) - (frame.right - frame.left);
     const int maxClientHeight = (work.bottom - work.top) - (frame.bottom - frame.top);
 
     // Measure the text in the dialog's font, wrapped at half the screen.
-    int textLeft = icon ? kMargin + kIconSize + kMargin : kMargin;
+    DialogLayout layout;
+    const int textLeft = hasIcon ? kMargin + kIconSize + kMargin : kMargin;
     const int maxTextWidth = std::max(maxClientWidth - textLeft - kMargin, 1);
     const int maxTextHeight = std::max(maxClientHeight - 3 * kMargin - kButtonHeight, 1);
     RECT textRect { 0, 0, std::min(std::max(GetSystemMetrics(SM_CXSCREEN) / 2, 200), maxTextWidth), 0 };
     constexpr UINT textFlags = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
-    std::string shown;
     {
         TWindowDC screen;
-        TSelectScope select(screen.Get(), font.Get());
-        shown = FitTextHeight(screen.Get(), text, textRect, maxTextHeight, textFlags);
+        TSelectScope select(screen.Get(), font);
+        layout.shownText = FitTextHeight(screen.Get(), text, textRect, maxTextHeight, textFlags);
     }
     textRect.right = std::min<LONG>(textRect.right, maxTextWidth);
-    int contentHeight = std::max<int>(textRect.bottom, icon ? kIconSize : 0);
-    int count = static_cast<int>(list.size());
-    int rowWidth = count * kButtonWidth + (count - 1) * kButtonGap;
-    int clientWidth = std::max<int>(textLeft + textRect.right + kMargin, rowWidth + 2 * kMargin);
-    int clientHeight = kMargin + contentHeight + kMargin + kButtonHeight + kMargin;
+    const int contentHeight = std::max<int>(textRect.bottom, hasIcon ? kIconSize : 0);
+    const int rowWidth = buttonCount * kButtonWidth + (buttonCount - 1) * kButtonGap;
+    layout.clientWidth = std::max<int>(textLeft + textRect.right + kMargin, rowWidth + 2 * kMargin);
+    layout.clientHeight = kMargin + contentHeight + kMargin + kButtonHeight + kMargin;
+    layout.text = { textLeft, kMargin + (contentHeight - textRect.bottom) / 2, textRect.right, textRect.bottom };
+    layout.buttonsLeft = (layout.clientWidth - rowWidth) / 2;
+    layout.buttonsTop = layout.clientHeight - kMargin - kButtonHeight;
 
-    RECT outer { 0, 0, clientWidth, clientHeight };
-    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
-    int width = outer.right - outer.left;
-    int height = outer.bottom - outer.top;
-    int left = work.left + (work.right - work.left - width) / 2;
-    int top = work.top + (work.bottom - work.top - height) / 2;
+    RECT outer { 0, 0, layout.clientWidth, layout.clientHeight };
+    AdjustWindowRectEx(&outer, kDialogStyle, FALSE, kDialogExStyle);
+    const int width = outer.right - outer.left;
+    const int height = outer.bottom - outer.top;
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    layout.window = { left, top, left + width, top + height };
+    return layout;
+}
 
-    std::string caption = type == TMsgDlgType::mtCustom ? Application().Title() : MessageDlgCaption(type);
-    HWND previous = GetActiveWindow();
+// ---------------------------------------------------------------------------
+// Create
+// ---------------------------------------------------------------------------
+
+// The window and its children; fills in the state's buttons. Null when the system refuses
+// the window.
+HWND CreateDialogWindow(const DialogLayout& layout, const std::string& caption, HICON icon, HFONT font,
+    const std::vector<TMsgDlgButtonInfo>& buttons, HWND owner, DialogState& state)
+{
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    HWND dialog = CreateWindowExA(exStyle, kMessageDialogClass, caption.c_str(), style, left, top, width, height,
-        previous, nullptr, instance, &state);
+    const RECT& at = layout.window;
+    HWND dialog = CreateWindowExA(kDialogExStyle, kMessageDialogClass, caption.c_str(), kDialogStyle, at.left, at.top,
+        at.right - at.left, at.bottom - at.top, owner, nullptr, instance, &state);
     if (!dialog)
-        return mrCancel;
+        return nullptr;
     if (state.escape == mrNone)
         EnableMenuItem(GetSystemMenu(dialog, FALSE), SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
 
-    auto setFont = [&](HWND child) { SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE); };
+    auto setFont = [&](HWND child) { SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE); };
     if (icon) {
         HWND picture = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_ICON, kMargin, kMargin, kIconSize,
             kIconSize, dialog, nullptr, instance, nullptr);
         SendMessageA(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
     }
-    int textTop = kMargin + (contentHeight - textRect.bottom) / 2;
-    HWND label = CreateWindowExA(0, "STATIC", shown.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX, textLeft,
-        textTop, textRect.right, textRect.bottom, dialog, nullptr, instance, nullptr);
+    const RECT& text = layout.text;
+    HWND label = CreateWindowExA(0, "STATIC", layout.shownText.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
+        text.left, text.top, text.right, text.bottom, dialog, nullptr, instance, nullptr);
     setFont(label);
 
-    int x = (clientWidth - rowWidth) / 2;
-    int y = clientHeight - kMargin - kButtonHeight;
-    HWND focus = nullptr;
-    for (const auto& info : list) {
+    int x = layout.buttonsLeft;
+    for (const auto& info : buttons) {
         DWORD buttonStyle
             = WS_CHILD | WS_VISIBLE | WS_TABSTOP | (info.result == state.enter ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON);
-        HWND button = CreateWindowExA(0, "BUTTON", info.caption, buttonStyle, x, y, kButtonWidth, kButtonHeight, dialog,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(info.result)), instance, nullptr);
+        HWND button = CreateWindowExA(0, "BUTTON", info.caption, buttonStyle, x, layout.buttonsTop, kButtonWidth,
+            kButtonHeight, dialog, reinterpret_cast<HMENU>(static_cast<INT_PTR>(info.result)), instance, nullptr);
         setFont(button);
         state.buttons.push_back(button);
-        if (info.result == state.enter)
-            focus = button;
         x += kButtonWidth + kButtonGap;
     }
+    return dialog;
+}
 
+// ---------------------------------------------------------------------------
+// Run
+// ---------------------------------------------------------------------------
+
+// Shows the dialog modal to the application's other windows until a button answers, then
+// destroys it and gives the activation back to `previous`.
+TModalResult RunDialog(HWND dialog, DialogState& state, HWND previous)
+{
     std::vector<HWND> disabled = Application().DisableTaskWindows(dialog);
     ShowWindow(dialog, SW_SHOW);
     SetForegroundWindow(dialog);
-    SetFocus(focus ? focus : state.buttons.front());
+    HWND focus = state.buttons.front();
+    for (HWND button : state.buttons)
+        if (GetDlgCtrlID(button) == state.enter)
+            focus = button;
+    SetFocus(focus);
 
     bool quit = false;
     WPARAM quitCode = 0;
@@ -327,6 +365,30 @@ TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButton
     if (quit)
         PostQuitMessage(static_cast<int>(quitCode));
     return state.result;
+}
+
+} // namespace
+
+TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons)
+{
+    RegisterDialogClass();
+    Application().CancelHint();
+    const auto list = MessageDlgButtons(buttons);
+    DialogState state;
+    state.escape = MessageDlgEscapeResult(buttons);
+    state.enter = MessageDlgEnterResult(buttons);
+
+    const TSharedFont font = MessageFont();
+    const HFONT fontHandle = font ? font->Get() : nullptr;
+    HICON icon = IconFor(type) ? LoadIconA(nullptr, IconFor(type)) : nullptr;
+    const DialogLayout layout = MeasureDialog(text, fontHandle, icon != nullptr, static_cast<int>(list.size()));
+
+    const std::string caption = type == TMsgDlgType::mtCustom ? Application().Title() : MessageDlgCaption(type);
+    HWND previous = GetActiveWindow();
+    HWND dialog = CreateDialogWindow(layout, caption, icon, fontHandle, list, previous, state);
+    if (!dialog)
+        return mrCancel;
+    return RunDialog(dialog, state, previous);
 }
 
 } // namespace folvane

@@ -8,7 +8,7 @@
 #include "assets/ArtworkTestSupport.h"
 #include "controls/ImageListStream.h"
 #include "skin/SkinElementFile.h"
-#include "skin/SkinFiles.h"
+#include "support/MemorySkinFileSystem.h"
 #include "toolkit/graphics/BmpFile.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "controls/ImageListStream.h"
 #include "skin/GzipMember.h"
 #include "skin/SkinElementFile.h"
-#include "skin/SkinFiles.h"
+#include "support/MemorySkinFileSystem.h"
 #include "toolkit/graphics/BmpFile.h"
 
 #include <windows.h>

@@ -2,6 +2,7 @@
 // labelled FSX: opening and closing through real keys and clicks, the
 // pop-up's place, type-ahead with its timeout thread, and a drawn row.
 #include "ControlsTestSupport.h"
+#include "support/MessagePump.h"
 
 #include "controls/ExComboBox.h"
 #include "controls/ExDriveComboBox.h"
@@ -21,17 +22,8 @@
 namespace folvane {
 namespace {
 
+using testing::Pump;
 using testing::SendMouse;
-
-void Pump(DWORD milliseconds = 0)
-{
-    const DWORD until = GetTickCount() + milliseconds;
-    do {
-        Application().ProcessMessages();
-        Sleep(10);
-    } while (static_cast<LONG>(until - GetTickCount()) > 0);
-    Application().ProcessMessages();
-}
 
 // Presses the keys in order through the system's input queue and lets go in
 // reverse order, as a user's chord.
@@ -230,6 +222,19 @@ TEST_F(ControlsExComboBox, MouseOpensHoversAndAccepts)
     SendMouse(list, WM_LBUTTONUP, 20, 8);
     EXPECT_FALSE(PopupShown(*combo));
     EXPECT_EQ(combo->Drive(), L'E');
+    EXPECT_NE(GetCapture(), list);
+
+    // A press whose capture is taken away is over: its late release does nothing.
+    combo->SetItemIndex(-1);
+    Click(combo->Handle(), 20, 10);
+    ASSERT_TRUE(combo->DroppedDown());
+    SendMouse(list, WM_LBUTTONDOWN, 20, 8, MK_LBUTTON);
+    ReleaseCapture();
+    SendMouse(list, WM_LBUTTONUP, 20, 8);
+    EXPECT_TRUE(combo->DroppedDown());
+    Press({ VK_ESCAPE });
+    EXPECT_FALSE(combo->DroppedDown());
+    EXPECT_EQ(combo->Text(), L"");
 
     // Losing the focus closes without accepting.
     combo->SetItemIndex(-1);

@@ -9,6 +9,7 @@
 #include "labels/BvLabel.h"
 #include "skin/SkinButton.h"
 #include "skin/SkinPageControl.h"
+#include "support/MessagePump.h"
 #include "support/RealProgram.h"
 #include "support/Snapshot.h"
 #include "toolkit/Application.h"
@@ -19,7 +20,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 namespace folvane {
@@ -27,17 +27,7 @@ namespace {
 
 using Program = testing::RealProgram;
 
-bool PumpUntil(const std::function<bool()>& done, DWORD ms)
-{
-    const DWORD start = GetTickCount();
-    while (!done()) {
-        if (GetTickCount() - start > ms)
-            return false;
-        Application().ProcessMessages();
-        Sleep(5);
-    }
-    return true;
-}
+using testing::PumpUntil;
 
 // The pointer moved through the input queue, as a user's mouse moves it.
 void MovePointer(POINT screen)

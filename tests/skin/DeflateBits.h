@@ -3,12 +3,11 @@
 #pragma once
 
 #include "skin/Inflate.h"
+#include "support/FileBytes.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #ifdef _WIN32
@@ -142,6 +141,13 @@ public:
     int refuseAfter = 1 << 30;
 };
 
+// Inflates a whole stream into `out`, which starts empty.
+inline InflateStatus Decode(const std::vector<std::uint8_t>& stream, std::vector<std::uint8_t>& out)
+{
+    out.clear();
+    return InflateBytes(stream, out);
+}
+
 // The committed zlib stream: a resource under Wine, the source file natively.
 inline std::vector<std::uint8_t> CommittedStream()
 {
@@ -152,8 +158,7 @@ inline std::vector<std::uint8_t> CommittedStream()
     return bytes ? std::vector<std::uint8_t>(bytes, bytes + SizeofResource(nullptr, found))
                  : std::vector<std::uint8_t>();
 #else
-    std::ifstream in(FOLVANE_SKIN_TEST_DATA "/mixed_l9.deflate", std::ios::binary);
-    return std::vector<std::uint8_t>(std::istreambuf_iterator<char>(in), {});
+    return ReadFile(FOLVANE_SKIN_TEST_DATA "/mixed_l9.deflate");
 #endif
 }
 

@@ -14,15 +14,10 @@ namespace {
 
 using test::BitWriter;
 using test::CollectSink;
+using test::Decode;
 using test::MakeSample;
 using test::SampleKind;
 using test::TrickleSource;
-
-InflateStatus Decode(const std::vector<std::uint8_t>& stream, std::vector<std::uint8_t>& out)
-{
-    out.clear();
-    return InflateBytes(stream, out);
-}
 
 TEST(SkinInflate, DistanceOneRunsOf258AcrossTheFlushBoundary)
 {

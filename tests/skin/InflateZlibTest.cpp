@@ -11,6 +11,7 @@ namespace folvane {
 namespace {
 
 using test::CollectSink;
+using test::Decode;
 using test::MakeSample;
 using test::SampleKind;
 using test::TrickleSource;
@@ -28,12 +29,6 @@ std::vector<std::uint8_t> ZlibRawDeflate(const std::vector<std::uint8_t>& data, 
     out.resize(z.total_out);
     deflateEnd(&z);
     return out;
-}
-
-InflateStatus Decode(const std::vector<std::uint8_t>& stream, std::vector<std::uint8_t>& out)
-{
-    out.clear();
-    return InflateBytes(stream, out);
 }
 
 TEST(SkinInflate, MatchesZlibAtEveryLevelAndStrategy)

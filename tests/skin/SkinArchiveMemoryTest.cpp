@@ -4,6 +4,7 @@
 #include "skin/SkinElementFile.h"
 
 #include "skin/SkinTestData.h"
+#include "support/MemorySkinFileSystem.h"
 
 #include <gtest/gtest.h>
 

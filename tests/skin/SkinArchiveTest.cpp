@@ -3,13 +3,13 @@
 #include "skin/SkinElementFile.h"
 
 #include "skin/SkinTestData.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <unistd.h>
 
 namespace folvane {
@@ -19,11 +19,7 @@ using test::Bytes;
 using test::ElementFileBuilder;
 using test::MakeBmp;
 
-Bytes ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), {});
-}
+using test::ReadFile;
 
 void WriteFile(const std::string& path, const Bytes& bytes)
 {

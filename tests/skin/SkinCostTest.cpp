@@ -7,6 +7,7 @@
 
 #include "skin/SkinTestData.h"
 #include "support/CostMeter.h"
+#include "support/MemorySkinFileSystem.h"
 
 #include <gtest/gtest.h>
 

@@ -153,10 +153,16 @@ TEST_F(SkinPageControlTest, StripPaintsTabsByTheirRules)
     TBitmap picture;
     testing::Picture(*pc, picture);
     // A stored font reaches the tabs and, through the control's own font, the pages.
-    TFont bold = pc->Font();
+    TFont bold = pc->TabFont();
     bold.SetStyle(fsBold);
-    pc->SetFont(bold);
+    pc->SetTabFont(bold);
     EXPECT_EQ(getPath->Font().Style(), fsBold);
+    // The control's own font is not the tab font, whichever type sets it.
+    TFont large = bold;
+    large.SetHeight(-20);
+    pc->SetFont(large);
+    EXPECT_EQ(pc->TabFont(), bold);
+    pc->SetFont(bold);
     testing::Picture(*pc, picture);
     TBitmap measure(1, 1);
     measure.Canvas().SetFont(bold);

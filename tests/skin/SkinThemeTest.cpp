@@ -9,6 +9,7 @@
 #include "toolkit/WinControl.h"
 
 #include "skin/SkinTestData.h"
+#include "support/MemorySkinFileSystem.h"
 
 #include <gtest/gtest.h>
 

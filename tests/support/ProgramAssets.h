@@ -3,10 +3,9 @@
 // FOLVANE_ASSET_DIR is defined by the build.
 #pragma once
 
+#include "support/FileBytes.h"
 #include "toolkit/graphics/Bitmap.h"
 
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,8 +14,7 @@ namespace folvane::test {
 // file: e.g. "MainFace.bmp"; empty when missing.
 inline std::vector<std::uint8_t> ReadProgramAsset(const char* file)
 {
-    std::ifstream in(std::string(FOLVANE_ASSET_DIR) + "/" + file, std::ios::binary);
-    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+    return ReadFile(std::string(FOLVANE_ASSET_DIR) + "/" + file);
 }
 
 inline bool LoadProgramFace(TBitmap& bitmap, const char* file)

@@ -6,6 +6,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/MessageDialog.h"
 #include "toolkit/Timer.h"
+#include "toolkit/graphics/FontCache.h"
 
 #include <gtest/gtest.h>
 
@@ -180,6 +181,29 @@ TEST(MessageDialog, TabMovesToAnotherButtonAndEnterPressesIt)
         testing::RunSoon([] { PostMessageA(GetFocus(), WM_KEYDOWN, VK_RETURN, 0); });
     });
     EXPECT_EQ(MessageDlg("Write the path?", TMsgDlgType::mtConfirmation, mbYes | mbNo), mrNo);
+}
+
+TEST(MessageDialog, TextAndButtonsUseTheSharedMessageFont)
+{
+    NONCLIENTMETRICSA metrics {};
+    metrics.cbSize = sizeof(metrics);
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof(metrics), &metrics, 0));
+    const TSharedFont shared = SharedFont(metrics.lfMessageFont);
+    ASSERT_TRUE(shared);
+    std::vector<HFONT> fonts;
+    testing::RunSoon([&] {
+        HWND window = FindWindowA(kMessageDialogClass, nullptr);
+        if (!window)
+            return;
+        for (HWND child : Children(window))
+            if (!(GetWindowLongA(child, GWL_STYLE) & SS_ICON) || ClassOf(child) == "Button")
+                fonts.push_back(reinterpret_cast<HFONT>(SendMessageA(child, WM_GETFONT, 0, 0)));
+        SendMessageA(FindWindowExA(window, nullptr, "Button", nullptr), BM_CLICK, 0, 0);
+    });
+    EXPECT_EQ(MessageDlg("Write the path?", TMsgDlgType::mtConfirmation, mbOK | mbCancel), mrOk);
+    ASSERT_EQ(fonts.size(), 3u); // the text and two buttons
+    for (HFONT font : fonts)
+        EXPECT_EQ(font, shared->Get());
 }
 
 TEST(MessageDialog, NeverOutgrowsTheWorkAreaAndItsButtonsShow)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "support/GuiObjectCount.h"
+#include "support/MessagePump.h"
 #include "support/Snapshot.h"
 #include "toolkit/Application.h"
 #include "toolkit/WinControl.h"
@@ -11,35 +12,12 @@
 
 #include <windows.h>
 
-#include <chrono>
 #include <functional>
 #include <map>
 #include <string>
 #include <vector>
 
 namespace folvane::testing {
-
-// Handles messages until pred() holds or the time runs out; returns pred().
-inline bool PumpUntil(const std::function<bool()>& pred, int timeoutMs = 2000)
-{
-    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (!pred()) {
-        if (std::chrono::steady_clock::now() > end)
-            return false;
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-        Sleep(1);
-    }
-    return true;
-}
-
-inline void Pump(int ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
 
 // Runs `action` once, `delayMs` from now, from whichever message loop is running then
 // (modal dialogs, menus and message boxes included).

@@ -4,11 +4,9 @@
 #include "toolkit/graphics/BmpFile.h"
 
 #include "BmpSamples.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
 
 namespace folvane {
 namespace {
@@ -314,11 +312,7 @@ TEST(BmpFile, ConsumedFindsTheNextImageInAConcatenation)
 // ---------------------------------------------------------------------------
 // Files written by ImageMagick, each with ImageMagick's own RGBA decoding.
 
-Bytes ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
+using test::ReadFile;
 
 TEST(BmpFile, MatchesImageMagickDecoding)
 {
