@@ -1,3 +1,4 @@
+// The command line split as Windows splits it, its choices parsed, and the line built again.
 #include "app/CommandLine.h"
 
 namespace folvane {

@@ -1,3 +1,4 @@
+// The offer to start again as administrator after the machine root refused a write.
 #include "app/ElevationOffer.h"
 
 namespace folvane {

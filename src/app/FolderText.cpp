@@ -1,3 +1,4 @@
+// The trailing-backslash rule, walking ANSI folder texts by character, not by byte.
 #include "app/FolderText.h"
 
 namespace folvane {

@@ -1,3 +1,4 @@
+// The interface sounds: which wave file of the simulator folder each one plays.
 #include "app/InterfaceSounds.h"
 
 namespace folvane {

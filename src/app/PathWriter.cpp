@@ -1,3 +1,4 @@
+// The path writer: the checks and questions before a write, the backup, the write and its report.
 #include "app/PathWriter.h"
 
 #include "app/SimulatorKey.h"

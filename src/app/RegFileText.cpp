@@ -1,3 +1,4 @@
+// Registry file text in the registry editor's format: sections, quoted and hex values, deletions.
 #include "app/RegFileText.h"
 
 namespace folvane {

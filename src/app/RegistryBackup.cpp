@@ -1,3 +1,4 @@
+// The backup before a write: the values about to be replaced, saved as a new registry file.
 #include "app/RegistryBackup.h"
 
 #include "app/RegFileText.h"

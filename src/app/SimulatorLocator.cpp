@@ -1,3 +1,5 @@
+// The locator: the raw reads of the simulator key, the "fsx.exe" proof and the Current simulator
+// folder.
 #include "app/SimulatorLocator.h"
 
 #include "app/FolderText.h"

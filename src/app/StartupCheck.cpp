@@ -1,3 +1,4 @@
+// The program's way in: the start-up check with its splash, or straight to the main window.
 #include "app/StartupCheck.h"
 
 #include "app/SimulatorKey.h"

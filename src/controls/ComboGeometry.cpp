@@ -1,3 +1,4 @@
+// Pixel and key rules of the combo boxes, without a device.
 #include "controls/ComboGeometry.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The drive list: one row per drive, its text, icon and order, over the drive seam.
 #include "controls/DriveList.h"
 
 namespace folvane {

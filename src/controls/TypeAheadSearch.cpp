@@ -1,3 +1,4 @@
+// Type-ahead search of a read-only combo's items.
 #include "controls/TypeAheadSearch.h"
 
 namespace folvane {

@@ -1,3 +1,4 @@
+// The type-ahead pause, on its own short-lived thread, sharing one flag under a lock.
 #include "controls/TypeAheadTimeout.h"
 
 #include <condition_variable>

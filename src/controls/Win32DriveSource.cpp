@@ -1,3 +1,4 @@
+// The drive seam over kernel32, mpr and the shell: drives, types, labels, network names, icons.
 #include "controls/Win32DriveSource.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The about dialog: its controls in stored order and the wiring of their events.
 #include "forms/AboutDialog.h"
 
 #include "controls/ExLabel.h"

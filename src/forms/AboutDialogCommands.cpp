@@ -1,3 +1,4 @@
+// The about dialog's handlers, as decisions over its view.
 #include "forms/AboutDialogCommands.h"
 
 namespace folvane {

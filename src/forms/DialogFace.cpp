@@ -1,3 +1,4 @@
+// The shaped face, frame and cog that the about dialog and the splash share.
 #include "forms/DialogFace.h"
 
 #include "controls/ExLabel.h"

@@ -1,3 +1,4 @@
+// The program's embedded artwork as the layouts read it, packed pictures unpacked on the way.
 #include "forms/LayoutResources.h"
 
 #include "skin/GzipMember.h"

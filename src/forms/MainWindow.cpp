@@ -1,3 +1,4 @@
+// The main window: creation, the screen-resolution guard and the wiring of its controls' events.
 #include "forms/MainWindow.h"
 
 #include "app/SimulatorKey.h"

@@ -1,3 +1,4 @@
+// The main window's handlers, as decisions over its view and the platform's seams.
 #include "forms/MainWindowCommands.h"
 
 #include "app/SimulatorKey.h"

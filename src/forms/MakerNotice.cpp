@@ -1,3 +1,4 @@
+// The maker's notice in a given code page, with the copyright sign only where it can stand.
 #include "forms/MakerNotice.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The registry editor walk: find or start the editor, then drive its key tree by keys.
 #include "forms/RegEditNavigator.h"
 
 namespace folvane {

@@ -1,3 +1,4 @@
+// The splash of the start-up check: its controls and the status line it shows.
 #include "forms/SplashWindow.h"
 
 #include "controls/ExLabel.h"

@@ -1,3 +1,4 @@
+// Screen arithmetic of the windows, without a device.
 #include "forms/WindowGeometry.h"
 
 namespace folvane {

@@ -1,3 +1,4 @@
+// The registry seam over advapi32: keys opened, created and closed, strings and stored values.
 #include "platform/Win32Registry.h"
 
 #include <windows.h>

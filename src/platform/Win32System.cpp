@@ -1,3 +1,4 @@
+// The file-system, shell, sound, clock and system seams over Win32.
 #include "platform/Win32System.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The window seam over user32: other programs' windows found and driven by messages.
 #include "platform/Win32WindowDriver.h"
 
 #include <windows.h>

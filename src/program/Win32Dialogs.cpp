@@ -1,3 +1,4 @@
+// The dialog seam: the toolkit's message dialog and the plain topmost message box.
 #include "program/Win32Dialogs.h"
 
 #include "toolkit/MessageDialog.h"

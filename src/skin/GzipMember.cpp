@@ -1,3 +1,4 @@
+// One gzip member: header, deflate data ending exactly at the trailer, size and CRC checked.
 #include "skin/GzipMember.h"
 
 #include "skin/Inflate.h"

@@ -1,3 +1,4 @@
+// The fakes of every platform seam, logging each call to one shared event log.
 #include "platform/FakePlatform.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The font cache: one handle per description, a bounded number kept for later use.
 #include "toolkit/graphics/FontCache.h"
 
 #include <cstring>
