@@ -144,6 +144,15 @@ void TComponent::Notification(TComponent* component, TOperation operation)
     }
 }
 
+void TComponent::Destroying()
+{
+    if (IsDestroying())
+        return;
+    state_ |= csDestroying;
+    for (TComponent* component : components_)
+        component->Destroying();
+}
+
 void TComponent::DestroyComponents()
 {
     Destroying();

@@ -67,8 +67,9 @@ protected:
     // removed, and for every free-notification holder. Overrides call the base.
     virtual void Notification(TComponent* component, TOperation operation);
 
-    // Marks the component as going away; idempotent.
-    void Destroying() { state_ |= csDestroying; }
+    // Marks the component and everything it owns as going away, before any of them goes;
+    // idempotent.
+    void Destroying();
     // Destroys the owned components, newest first.
     void DestroyComponents();
 

@@ -91,18 +91,31 @@ TEST(ComponentOwnership, DeletingAnOwnedComponentTakesItOffItsOwner)
     EXPECT_EQ(std::string(owner.ClassName()), "TComponent");
 }
 
-TEST(ComponentOwnership, OwnerIsMarkedDestroyingBeforeItsComponentsGo)
+TEST(ComponentOwnership, OwnerAndAllItOwnsAreMarkedDestroyingBeforeAnyGoes)
 {
+    // A page going before its page control must see that the control goes too, or it would
+    // make another page active and raise events into a window that is half gone.
     static bool ownerWasDestroying = false;
+    static bool olderSiblingWasDestroying = false;
+    static bool grandchildWasDestroying = false;
     struct Watcher : TComponent {
         using TComponent::TComponent;
-        ~Watcher() override { ownerWasDestroying = Owner()->IsDestroying(); }
+        ~Watcher() override
+        {
+            ownerWasDestroying = Owner()->IsDestroying();
+            olderSiblingWasDestroying = Owner()->Components(0)->IsDestroying();
+            grandchildWasDestroying = Owner()->Components(0)->Components(0)->IsDestroying();
+        }
     };
     auto* owner = new TComponent;
+    auto* older = new TComponent(owner);
+    new TComponent(older);
     new Watcher(owner);
     EXPECT_FALSE(owner->IsDestroying());
     delete owner;
     EXPECT_TRUE(ownerWasDestroying);
+    EXPECT_TRUE(olderSiblingWasDestroying);
+    EXPECT_TRUE(grandchildWasDestroying);
 }
 
 TEST(ComponentNames, NamesAreIdentifiersUniqueWithinTheOwnerIgnoringCase)
