@@ -33,7 +33,13 @@ click "$MAIN_CAPTION" 480 351 # its menu's first item, at the button's bottom-le
 editor_ends_on 'HKEY_LOCAL_MACHINE\SOFTWARE\WOW6432NODE'
 
 # The right click opens the same menu where the pointer is; its second item.
-# The editor came to the front: a click on the window's face brings it back.
+# The walk starts a new editor again: under Wine, a walk through an editor
+# that is already open ends with nothing selected (not understood yet).
+driver close RegEdit_RegEdit 5000 || fail "no registry editor to close"
+for _ in $(seq 1 50); do
+  driver status RegEdit_RegEdit 0 >/dev/null 2>&1 || break
+  sleep 0.1
+done
 click "$MAIN_CAPTION" 30 380
 read -r mx my _ _ < <(driver wait "$MAIN_CAPTION")
 id=$(xwindow "$MAIN_CAPTION")
