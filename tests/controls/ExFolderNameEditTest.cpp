@@ -90,7 +90,8 @@ void PumpMessages()
 void Select(HWND dialog, const wchar_t* path, const TExFolderDialog& component)
 {
     const std::string wanted = WideToAnsi(path);
-    for (int attempt = 0; attempt < 50; ++attempt) {
+    // A folder made just before may take the shell a while to know, on a new prefix above all.
+    for (int attempt = 0; attempt < 150; ++attempt) {
         PumpMessages();
         SendMessageW(dialog, BFFM_SETSELECTIONW, TRUE, reinterpret_cast<LPARAM>(path));
         PumpMessages();
