@@ -43,8 +43,14 @@ done
 click "$MAIN_CAPTION" 30 380
 read -r mx my _ _ < <(driver wait "$MAIN_CAPTION")
 id=$(xwindow "$MAIN_CAPTION")
-xdotool mousemove --window "$id" $SEARCH_REG click 3
-read -r x y _ h < <(driver class "#32768" 3000) || fail "a right click on \"Search Reg\" opened no menu"
+# The window may still be coming back to the front: a right click it missed is tried again.
+menu=""
+for _ in 1 2 3; do
+  xdotool mousemove --window "$id" $SEARCH_REG click 3
+  menu=$(driver class "#32768" 3000) && break
+done
+[ -n "$menu" ] || fail "a right click on \"Search Reg\" opened no menu"
+read -r x y _ h <<<"$menu"
 [ "$((x - mx)) $((y - my))" = "$SEARCH_REG" ] || fail "a menu at $x,$y, not at the pointer"
 xdotool mousemove $((x + 60)) $((y + h * 3 / 4)) click 1
 editor_ends_on 'HKEY_CURRENT_USER\SOFTWARE'
