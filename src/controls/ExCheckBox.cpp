@@ -273,20 +273,6 @@ bool TExCheckItem::DialogChar(char ch, TShiftState shift)
     return TExButtonControl::DialogChar(ch, shift);
 }
 
-void TExCheckItem::DoEnter()
-{
-    TExButtonControl::DoEnter();
-    Tracker().FocusChanged(true);
-    Invalidate();
-}
-
-void TExCheckItem::DoExit()
-{
-    TExButtonControl::DoExit();
-    Tracker().FocusChanged(false);
-    Invalidate();
-}
-
 void TExCheckItem::FontChanged()
 {
     TExButtonControl::FontChanged();

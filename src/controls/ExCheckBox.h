@@ -62,8 +62,6 @@ protected:
     // A release inside takes the focus.
     void ReleasedInside() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
-    void DoEnter() override;
-    void DoExit() override;
     void FontChanged() override;
     void CaptionChanged() override;
     void HandleCreated() override;

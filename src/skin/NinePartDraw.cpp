@@ -43,7 +43,7 @@ void TNinePartPainter::DrawPieces(TCanvas& canvas, const std::vector<Piece>& pie
     }
 }
 
-void TNinePartPainter::Prepare(const TBitmap& image)
+void TNinePartPainter::PutTogether(const TBitmap& image)
 {
     std::vector<Piece> pieces;
     for (const NinePiece& p : NinePartPieces(image.Width(), image.Height(), width_, height_)) {
@@ -88,20 +88,33 @@ void TNinePartPainter::Prepare(const TBitmap& image)
     mask_.Reset(CreateBitmap(width_, height_, 1, 1, bits.data()));
 }
 
-void TNinePartPainter::Draw(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)
+void TNinePartPainter::Prepare(const TBitmap& image, int width, int height, bool transparent)
 {
-    if (image.Empty() || width <= 0 || height <= 0)
-        return;
-    BmpImage pixels = image.ToImage();
-    if (width != width_ || height != height_ || transparent != transparent_ || !SameImage(pixels, image_)) {
-        width_ = width;
-        height_ = height;
-        transparent_ = transparent;
-        image_ = std::move(pixels);
-        Prepare(image);
-    }
+    Clear();
+    width_ = width;
+    height_ = height;
+    transparent_ = transparent;
+    if (!image.Empty() && width > 0 && height > 0)
+        PutTogether(image);
+}
+
+bool TNinePartPainter::PreparedFor(int width, int height, bool transparent) const
+{
+    return width == width_ && height == height_ && transparent == transparent_;
+}
+
+void TNinePartPainter::Clear()
+{
+    width_ = -1;
+    height_ = -1;
+    overBlack_.reset();
+    mask_.Reset(nullptr);
+}
+
+void TNinePartPainter::Draw(TCanvas& canvas) const
+{
     HDC dc = canvas.Handle();
-    if (!dc || !mask_)
+    if (!dc || !mask_ || !overBlack_)
         return;
     // Monochrome 1 becomes the background colour, 0 the text colour: white keeps what is there.
     const TMemoryDC maskDC = TMemoryDC::Create(dc);
@@ -117,7 +130,8 @@ void TNinePartPainter::Draw(TCanvas& canvas, const TBitmap& image, int width, in
 void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)
 {
     TNinePartPainter painter;
-    painter.Draw(canvas, image, width, height, transparent);
+    painter.Prepare(image, width, height, transparent);
+    painter.Draw(canvas);
 }
 
 } // namespace folvane

@@ -26,8 +26,8 @@ void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, 
 
 // The same drawing for a control that paints often: the pieces are put together
 // once, over black and over white, and the pixels where the two differ are the
-// ones the pieces leave through. While the image's pixels, the size and the
-// flag stay the same, a repaint is two blits through that mask.
+// ones the pieces leave through. Until the next Prepare a repaint is two blits
+// through that mask; the owner knows when its picture changed.
 class TNinePartPainter {
 public:
     TNinePartPainter();
@@ -35,7 +35,14 @@ public:
     TNinePartPainter(const TNinePartPainter&) = delete;
     TNinePartPainter& operator=(const TNinePartPainter&) = delete;
 
-    void Draw(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent);
+    // Puts the image's pieces together for a width x height client area; an
+    // empty image or area leaves nothing to draw.
+    void Prepare(const TBitmap& image, int width, int height, bool transparent);
+    // Whether the last Prepare was for this area and flag.
+    bool PreparedFor(int width, int height, bool transparent) const;
+    // Draws what was prepared at the canvas's (0, 0).
+    void Draw(TCanvas& canvas) const;
+    void Clear();
 
 private:
     struct Piece {
@@ -44,9 +51,8 @@ private:
         std::unique_ptr<TBitmap> stretched; // edges and centre
     };
     static void DrawPieces(TCanvas& canvas, const std::vector<Piece>& pieces);
-    void Prepare(const TBitmap& image);
+    void PutTogether(const TBitmap& image);
 
-    BmpImage image_;
     int width_ = -1;
     int height_ = -1;
     bool transparent_ = false;

@@ -219,19 +219,10 @@ void TSkinCustomButton::FocusChanged(TWinControl* focused)
     TPressable::FocusChanged(focused);
 }
 
-void TSkinCustomButton::DoEnter()
-{
-    Tracker().FocusChanged(true);
-    Invalidate();
-    TPressable::DoEnter();
-}
-
 void TSkinCustomButton::DoExit()
 {
-    Tracker().FocusChanged(false);
     // A key held down while the focus leaves never comes up here.
     SetKeyPressed(false);
-    Invalidate();
     TPressable::DoExit();
 }
 
@@ -282,6 +273,7 @@ void TSkinButton::SetFileTheme(TSkinFileTheme* theme)
 void TSkinButton::SetUIStyle(TSkinUIStyle style)
 {
     uiStyle_ = style;
+    faces_.Drop();
     TSkinUIStyle effective;
     if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
         SetTransparent(fileTheme_->GetFlag(TSkinFlagElement::SKIN2_BUTTONTRANS));
@@ -346,20 +338,13 @@ void TSkinButton::ActionChange(const std::string& caption, const TImageList* ima
 
 void TSkinButton::FaceImage(int slice, TBitmap& target) const
 {
-    bool fetched = false;
-    try {
-        TSkinUIStyle effective;
-        if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
-            // An absent element is no failure: the face is simply empty.
-            fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_BUTTON, target, slice, 3);
-            fetched = true;
-        } else {
-            fetched = SkinBuiltInBitmapSlice(effective, 1, target, slice, 3);
-        }
-    } catch (...) {
-        fetched = false;
+    TSkinUIStyle effective;
+    if (UsesFileTheme(fileTheme_.Get(), uiStyle_, effective)) {
+        // An absent element is no failure: the face is simply empty.
+        fileTheme_->GetBitmapSlice(TSkinBitmapElement::SKIN2_BUTTON, target, slice, 3);
+        return;
     }
-    if (fetched)
+    if (SkinBuiltInBitmapSlice(effective, 1, target, slice, 3))
         return;
     // The blank face: a plain white picture of the usual size.
     target.SetSize(0, 0);
@@ -383,9 +368,13 @@ void TSkinButton::Paint(TCanvas& canvas)
         canvas.FillRect(client);
     }
 
-    TBitmap face;
-    FaceImage(SkinButtonFaceSlice(Enabled(), Pressed(), Hot()), face);
-    facePainter_.Draw(canvas, face, Width(), Height(), DrawTransparent());
+    // A theme that loaded another file since the faces were fetched.
+    const unsigned revision = fileTheme_ ? fileTheme_->Revision() : 0;
+    if (revision != facesRevision_) {
+        faces_.Drop();
+        facesRevision_ = revision;
+    }
+    faces_.Draw(canvas, SkinButtonFaceSlice(Enabled(), Pressed(), Hot()), Width(), Height(), DrawTransparent());
 
     canvas.SetFont(Font());
     SkinGlyphPlacement at;

@@ -18,6 +18,7 @@
 #pragma once
 
 #include "skin/NinePartDraw.h"
+#include "skin/SkinButtonFaces.h"
 #include "skin/SkinButtonLayout.h"
 #include "skin/SkinFileTheme.h"
 #include "toolkit/ComponentReference.h"
@@ -77,7 +78,6 @@ protected:
     void CancelMode() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void KeyUp(std::uint16_t& key, TShiftState shift) override;
-    void DoEnter() override;
     void DoExit() override;
 
 private:
@@ -151,7 +151,8 @@ private:
     bool transparent_ = false;
     bool autoSize_ = false;
     TBitmap glyph_;
-    TNinePartPainter facePainter_;
+    TSkinButtonFaces faces_ { [this](int slice, TBitmap& target) { FaceImage(slice, target); } };
+    unsigned facesRevision_ = 0;
     // The glyph's image list, made again only when the glyph's pixels or width change.
     std::unique_ptr<TImageList> glyphList_;
     BmpImage glyphListSource_;

@@ -34,6 +34,8 @@ bool TSkinFileThemeMgr::Load(const std::string& file, const std::string& passwor
 {
     if (!files_->FileExists(file))
         return false;
+    static unsigned loads = 0;
+    revision_ = ++loads;
     reader_.reset();
     try {
         reader_ = std::make_unique<TSkinArchiveReader>(file, password, *files_);

@@ -46,6 +46,9 @@ public:
     // the archive cannot be read (no reader then) or did not load.
     bool Load(const std::string& file, const std::string& password);
     TSkinArchiveReader* Reader() const { return reader_.get(); }
+    // Changes with every load, of this theme or any other: what was read from a theme is
+    // still current while its revision is the same.
+    unsigned Revision() const { return revision_; }
     void SetFileSystem(SkinFileSystem& files) { files_ = &files; }
 
     TBitmap* GetBitmap(TSkinBitmapElement element) const;
@@ -58,6 +61,7 @@ public:
 private:
     SkinFileSystem* files_;
     std::unique_ptr<TSkinArchiveReader> reader_;
+    unsigned revision_ = 0;
 };
 
 class TSkinFileTheme : public TComponent {
@@ -84,6 +88,7 @@ public:
     int GetColor(TSkinColorElement element) const { return manager_.GetColor(element); }
     int GetInteger(TSkinMetricElement element) const { return manager_.GetInteger(element); }
     bool GetFlag(TSkinFlagElement element) const { return manager_.GetFlag(element); }
+    unsigned Revision() const { return manager_.Revision(); }
 
     TSkinFileThemeMgr& Manager() { return manager_; }
     // Where files come from; the Win32 file system unless a test says otherwise.

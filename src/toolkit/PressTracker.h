@@ -17,10 +17,12 @@
 
 #include "toolkit/Control.h"
 #include "toolkit/Controls.h"
+#include "toolkit/WinControl.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <type_traits>
 
 namespace folvane {
 
@@ -83,9 +85,9 @@ private:
 
 // A control pressed as a whole (Base: TGraphicControl, TCustomControl or one of their
 // subclasses) with its mouse, cancel and enabled events forwarded to Tracker(), which repaints
-// it on every change. A windowed control also forwards DoEnter/DoExit to
-// Tracker().FocusChanged(), beside the focus rectangle it repaints there.
-template <typename Base> class TPressable : public Base {
+// it on every change. A windowed control also forwards its focus entry and exit, so the focus
+// rectangle follows and a press ends when the focus leaves.
+template <typename Base> class TPressableCore : public Base {
 public:
     using Base::Base;
 
@@ -135,6 +137,29 @@ protected:
 
 private:
     TPressTracker tracker_ { *this, [this] { this->Invalidate(); } };
+};
+
+template <typename Base, bool Windowed = std::is_base_of_v<TWinControl, Base>>
+class TPressable : public TPressableCore<Base> {
+public:
+    using TPressableCore<Base>::TPressableCore;
+};
+
+template <typename Base> class TPressable<Base, true> : public TPressableCore<Base> {
+public:
+    using TPressableCore<Base>::TPressableCore;
+
+protected:
+    void DoEnter() override
+    {
+        this->Tracker().FocusChanged(true);
+        Base::DoEnter();
+    }
+    void DoExit() override
+    {
+        this->Tracker().FocusChanged(false);
+        Base::DoExit();
+    }
 };
 
 } // namespace folvane

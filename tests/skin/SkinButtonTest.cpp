@@ -31,9 +31,9 @@ using Clock = std::chrono::steady_clock;
 constexpr TColor kNormal = 0x000000CC, kHot = 0x0000CC00, kPressed = 0x00CC0000;
 constexpr TColor kFormColor = 0x00123456;
 
-test::Bytes SliceTheme()
+test::Bytes SliceTheme(std::uint32_t normal = 0xCC0000)
 {
-    const std::uint32_t slices[] = { 0xCC0000, 0x00CC00, 0x0000CC };
+    const std::uint32_t slices[] = { normal, 0x00CC00, 0x0000CC };
     auto face
         = test::MakeBmpWith(60, 11, [&](int x, int y) { return x % 20 == 0 && y == 0 ? 0xFF00FF : slices[x / 20]; });
     return test::MakeSkinArchive(test::ElementFileBuilder()
@@ -169,6 +169,27 @@ TEST_F(SkinButtonFixture, ThemeValuesReplaceStoredOnesAndFallBackToMarine)
     EXPECT_EQ(button->UIStyle(), S::Marine);
     EXPECT_FALSE(button->Transparent());
     delete button;
+}
+
+TEST_F(SkinButtonFixture, AnotherThemeFileOrStyleRepaintsWithTheNewFace)
+{
+    // A theme outside any form: nothing but the theme itself tells the button it loaded anew.
+    TSkinBuiltInFileTheme loose;
+    loose.SetSkinData(SliceTheme());
+    auto button = Make("");
+    button->SetFileTheme(&loose);
+    button->SetUIStyle(S::FromThemeFile);
+    EXPECT_EQ(At(*button, 40, 13), kNormal);
+    loose.SetSkinData(SliceTheme(0x3366CC));
+    EXPECT_EQ(At(*button, 40, 13), 0x00CC6633u);
+
+    TBitmap marine;
+    ASSERT_TRUE(SkinBuiltInBitmapSlice(S::Marine, 1, marine, 1, 3));
+    button->SetUIStyle(S::Marine);
+    button->SetTransparent(false);
+    EXPECT_EQ(At(*button, 0, 0), marine.Pixel(0, 0));
+    button->SetUIStyle(S::FromThemeFile);
+    EXPECT_EQ(At(*button, 40, 13), 0x00CC6633u);
 }
 
 TEST_F(SkinButtonFixture, EachBuiltInStyleDrawsItsSlicesByTheNinePartRule)

@@ -28,14 +28,8 @@ protected:
     void ReleasedInside() override { ++releasesInside; }
 };
 
-class WindowedPressable : public Pressable<TCustomControl> {
-public:
-    using Pressable::Pressable;
-
-protected:
-    void DoEnter() override { tracker.FocusChanged(true); }
-    void DoExit() override { tracker.FocusChanged(false); }
-};
+// Focus entry and exit reach the tracker through TPressable itself.
+using WindowedPressable = Pressable<TCustomControl>;
 
 struct PressTrackerFixture : ::testing::Test {
     PressTrackerFixture()
