@@ -24,12 +24,6 @@ void CopyPiece(const TBitmap& image, const NinePiece& piece, TBitmap& out)
 
 } // namespace
 
-bool SameImage(const BmpImage& a, const BmpImage& b)
-{
-    return a.width == b.width && a.height == b.height && a.bitsPerPixel == b.bitsPerPixel && a.palette == b.palette
-        && a.pixels == b.pixels && a.indices == b.indices;
-}
-
 TNinePartPainter::TNinePartPainter() = default;
 TNinePartPainter::~TNinePartPainter() = default;
 
@@ -86,6 +80,8 @@ void TNinePartPainter::PutTogether(const TBitmap& image)
                 bits[static_cast<std::size_t>(y) * stride + x / 8] |= static_cast<std::uint8_t>(0x80 >> (x % 8));
         }
     mask_.Reset(CreateBitmap(width_, height_, 1, 1, bits.data()));
+    maskDC_ = TMemoryDC::Create();
+    SelectObject(maskDC_.Get(), mask_.Get());
 }
 
 void TNinePartPainter::Prepare(const TBitmap& image, int width, int height, bool transparent)
@@ -108,20 +104,19 @@ void TNinePartPainter::Clear()
     width_ = -1;
     height_ = -1;
     overBlack_.reset();
+    maskDC_ = TMemoryDC(); // lets go of the mask before it is deleted
     mask_.Reset(nullptr);
 }
 
 void TNinePartPainter::Draw(TCanvas& canvas) const
 {
     HDC dc = canvas.Handle();
-    if (!dc || !mask_ || !overBlack_)
+    if (!dc || !maskDC_ || !overBlack_)
         return;
     // Monochrome 1 becomes the background colour, 0 the text colour: white keeps what is there.
-    const TMemoryDC maskDC = TMemoryDC::Create(dc);
-    const TSelectScope select(maskDC.Get(), mask_.Get());
     const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
     const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
-    BitBlt(dc, 0, 0, width_, height_, maskDC.Get(), 0, 0, SRCAND);
+    BitBlt(dc, 0, 0, width_, height_, maskDC_.Get(), 0, 0, SRCAND);
     BitBlt(dc, 0, 0, width_, height_, overBlack_->DC(), 0, 0, SRCPAINT);
     SetTextColor(dc, text);
     SetBkColor(dc, back);

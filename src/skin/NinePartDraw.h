@@ -18,9 +18,6 @@ class TBitmap;
 class TCanvas;
 class TImageList;
 
-// Whether two pictures hold the same pixels in the same form.
-bool SameImage(const BmpImage& a, const BmpImage& b);
-
 // The client area is width x height at the canvas's (0, 0).
 void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent);
 
@@ -58,6 +55,8 @@ private:
     bool transparent_ = false;
     std::unique_ptr<TBitmap> overBlack_; // the pieces over black
     TOwnedBitmap mask_; // monochrome: 1 where the background shows
+    // Holds mask_ selected between paints: making a DC at every paint costs more than the blits.
+    TMemoryDC maskDC_;
 };
 
 } // namespace folvane

@@ -260,6 +260,11 @@ LRESULT TSkinCustomButton::WndProc(UINT message, WPARAM wParam, LPARAM lParam)
 TSkinButton::TSkinButton(TComponent* owner)
     : TSkinCustomButton(owner)
 {
+    // Whoever changes the glyph, through SetGlyph or Glyph(), the image list is made again.
+    glyph_.OnChange = [this] {
+        glyphList_.reset();
+        Invalidate();
+    };
     SetBounds(Left(), Top(), 80, 27);
     SetUIStyle(FormUIStyle(owner));
 }
@@ -406,13 +411,11 @@ void TSkinButton::Paint(TCanvas& canvas)
 
 void TSkinButton::PaintGlyph(TCanvas& canvas, const SkinGlyphPlacement& at)
 {
-    BmpImage source = glyph_.ToImage();
-    if (!glyphList_ || at.glyphWidth != glyphListWidth_ || !SameImage(source, glyphListSource_)) {
+    if (!glyphList_ || at.glyphWidth != glyphListWidth_) {
         glyphList_ = std::make_unique<TImageList>();
         glyphList_->SetSize(at.glyphWidth, glyph_.Height());
         glyphList_->AddMasked(glyph_, glyph_.Pixel(0, 0));
         glyphListWidth_ = at.glyphWidth;
-        glyphListSource_ = std::move(source);
     }
     const TImageList& list = *glyphList_;
     const int offset = Pressed() ? 1 : 0;

@@ -118,7 +118,7 @@ public:
     void SetAutoSize(bool value);
 
     // Owned; two images side by side (normal, disabled) when exactly twice as
-    // wide as high.
+    // wide as high. Drawing on it in place needs Glyph().Changed() to show.
     TBitmap& Glyph() { return glyph_; }
     const TBitmap& Glyph() const { return glyph_; }
     void SetGlyph(const TBitmap& bitmap);
@@ -153,9 +153,8 @@ private:
     TBitmap glyph_;
     TSkinButtonFaces faces_ { [this](int slice, TBitmap& target) { FaceImage(slice, target); } };
     unsigned facesRevision_ = 0;
-    // The glyph's image list, made again only when the glyph's pixels or width change.
+    // The glyph's image list, made again only when the glyph or its width changes.
     std::unique_ptr<TImageList> glyphList_;
-    BmpImage glyphListSource_;
     int glyphListWidth_ = -1;
     TSkinButtonLayout layout_ = TSkinButtonLayout::blGlyphLeft;
     int spacing_ = 4;

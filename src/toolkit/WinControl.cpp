@@ -14,16 +14,68 @@
 
 #include <algorithm>
 #include <climits>
+#include <memory>
 #include <set>
 #include <stdexcept>
+#include <unordered_map>
 
 namespace folvane {
 
 namespace {
 
-// The control behind a window is kept in a window property, which works the same for the
-// toolkit's own classes and for subclassed system windows.
-constexpr const char* kControlProperty = "FolvaneControl";
+// The control behind each window, the same for the toolkit's own classes and for subclassed
+// system windows. Kept in the process, not in a window property: under Wine reading a property
+// is a round trip to the server, and this lookup runs for every message. A window's messages
+// arrive on the thread that made it, so each thread keeps its own.
+std::unordered_map<HWND, TWinControl*>& ControlsByWindow()
+{
+    thread_local std::unordered_map<HWND, TWinControl*> controls;
+    return controls;
+}
+
+// The off-screen picture of one double-buffered paint. The pictures are kept from paint to
+// paint, one per depth of paints nested on this thread: a new bitmap and DC at every paint
+// cost more than the drawing.
+class TBackBuffer {
+public:
+    TBackBuffer()
+        : bitmap_(Enter())
+    {
+    }
+    ~TBackBuffer() { --Depth(); }
+    TBackBuffer(const TBackBuffer&) = delete;
+    TBackBuffer& operator=(const TBackBuffer&) = delete;
+
+    TBitmap& Bitmap() { return bitmap_; }
+
+private:
+    static std::vector<std::unique_ptr<TBitmap>>& Kept()
+    {
+        thread_local std::vector<std::unique_ptr<TBitmap>> kept;
+        return kept;
+    }
+    static std::size_t& Depth()
+    {
+        thread_local std::size_t depth = 0;
+        return depth;
+    }
+    static TBitmap& Enter()
+    {
+        auto& kept = Kept();
+        if (Depth() == kept.size())
+            kept.push_back(std::make_unique<TBitmap>());
+        return *kept[Depth()++];
+    }
+
+    TBitmap& bitmap_;
+};
+
+TWinControl* ControlOf(HWND window)
+{
+    const auto& controls = ControlsByWindow();
+    const auto found = controls.find(window);
+    return found == controls.end() ? nullptr : found->second;
+}
 
 void RegisterToolkitClass(const std::string& name, UINT classStyle)
 {
@@ -184,7 +236,7 @@ TControl* TWinControl::ControlAtPos(POINT point, bool allowDisabled, bool allowW
 
 TWinControl* TWinControl::FromHandle(HWND window)
 {
-    return window ? static_cast<TWinControl*>(GetPropA(window, kControlProperty)) : nullptr;
+    return window ? ControlOf(window) : nullptr;
 }
 
 HWND TWinControl::Handle()
@@ -234,7 +286,7 @@ void TWinControl::CreateWnd()
         throw std::runtime_error(std::string("Cannot create the window of ") + ClassName());
     if (params.SystemClass) {
         handle_ = window;
-        SetPropA(window, kControlProperty, this);
+        ControlsByWindow()[window] = this;
         systemProc_ = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWinControl::StandardWndProc)));
         SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(Font().Handle()), FALSE);
@@ -318,12 +370,12 @@ LRESULT TWinControl::DefaultHandler(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK TWinControl::StandardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* control = static_cast<TWinControl*>(GetPropA(window, kControlProperty));
+    auto* control = ControlOf(window);
     if (!control && message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
         control = static_cast<TWinControl*>(create->lpCreateParams);
         if (control) {
-            SetPropA(window, kControlProperty, control);
+            ControlsByWindow()[window] = control;
             control->handle_ = window;
         }
     }
@@ -331,7 +383,7 @@ LRESULT CALLBACK TWinControl::StandardWndProc(HWND window, UINT message, WPARAM 
         return DefWindowProcA(window, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         WNDPROC systemProc = control->systemProc_;
-        RemovePropA(window, kControlProperty);
+        ControlsByWindow().erase(window);
         control->handle_ = nullptr;
         control->systemProc_ = nullptr;
         if (systemProc) {
@@ -633,7 +685,8 @@ void TWinControl::PaintMessage(HDC dc)
     if (doubleBuffered_ && !IsRectEmpty(&area)) {
         // Only the area to repaint is drawn off-screen; client coordinates stay valid through
         // the moved origin.
-        TMemoryCanvas memory(screen, area);
+        TBackBuffer buffer;
+        TMemoryCanvas memory(screen, area, buffer.Bitmap());
         memory.Canvas().MoveOrigin(-area.left, -area.top);
         PaintTo(memory.Canvas());
         // The copy reads the bitmap through the same DC, so its origin goes back first.

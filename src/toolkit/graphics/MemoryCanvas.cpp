@@ -2,6 +2,8 @@
 // the target itself when that is already off screen.
 #include "toolkit/graphics/MemoryCanvas.h"
 
+#include <algorithm>
+
 namespace folvane {
 
 namespace {
@@ -27,19 +29,38 @@ TMemoryCanvas::TMemoryCanvas(HDC target, const RECT& area, TBuffering buffering)
     }
 }
 
+TMemoryCanvas::TMemoryCanvas(HDC target, const RECT& area, TBitmap& reusable)
+    : target_(target)
+    , area_(area)
+    , surface_(&reusable)
+{
+    if (reusable.Width() < Width() || reusable.Height() < Height())
+        reusable.SetSize(std::max(reusable.Width(), Width()), std::max(reusable.Height(), Height()));
+    reusable.Canvas().SaveState();
+    reusable.Canvas().IntersectClipRect(RECT { 0, 0, Width(), Height() });
+}
+
 TMemoryCanvas::~TMemoryCanvas()
 {
     if (!done_)
         Flush();
-    else if (straight_)
+    else
+        EndDrawing();
+}
+
+void TMemoryCanvas::EndDrawing()
+{
+    if (straight_)
         straight_->RestoreState();
+    else if (surface_ != &bitmap_)
+        surface_->Canvas().RestoreState();
 }
 
 void TMemoryCanvas::CopyFromTarget()
 {
-    if (straight_ || !target_ || bitmap_.Empty())
+    if (straight_ || !target_ || surface_->Empty())
         return;
-    BitBlt(bitmap_.DC(), 0, 0, Width(), Height(), target_, area_.left, area_.top, SRCCOPY);
+    BitBlt(surface_->DC(), 0, 0, Width(), Height(), target_, area_.left, area_.top, SRCCOPY);
 }
 
 void TMemoryCanvas::Flush()
@@ -47,16 +68,13 @@ void TMemoryCanvas::Flush()
     if (done_)
         return;
     done_ = true;
-    if (straight_) {
-        straight_->RestoreState();
-        return;
+    if (!straight_ && target_ && !surface_->Empty()) {
+        // The canvas's objects leave the memory DC first; BitBlt does not need
+        // them and the DC may be handed on.
+        surface_->Canvas().Refresh();
+        BitBlt(target_, area_.left, area_.top, Width(), Height(), surface_->DC(), 0, 0, SRCCOPY);
     }
-    if (!target_ || bitmap_.Empty())
-        return;
-    // The canvas's objects leave the memory DC first; BitBlt does not need
-    // them and the DC may be handed on.
-    bitmap_.Canvas().Refresh();
-    BitBlt(target_, area_.left, area_.top, Width(), Height(), bitmap_.DC(), 0, 0, SRCCOPY);
+    EndDrawing();
 }
 
 } // namespace folvane

@@ -30,14 +30,18 @@ public:
         : TMemoryCanvas(target.Handle(), area, buffering)
     {
     }
+    // Draws on `reusable`, which the caller keeps between paints and which is made at least as
+    // large as the area, so that a paint makes no bitmap and no DC of its own. Drawing is
+    // clipped to the area's size; Bitmap() may be larger than it.
+    TMemoryCanvas(HDC target, const RECT& area, TBitmap& reusable);
     ~TMemoryCanvas();
 
     TMemoryCanvas(const TMemoryCanvas&) = delete;
     TMemoryCanvas& operator=(const TMemoryCanvas&) = delete;
 
-    TCanvas& Canvas() { return straight_ ? *straight_ : bitmap_.Canvas(); }
+    TCanvas& Canvas() { return straight_ ? *straight_ : surface_->Canvas(); }
     // The off-screen picture; empty when drawing straight on the target.
-    TBitmap& Bitmap() { return bitmap_; }
+    TBitmap& Bitmap() { return *surface_; }
     int Width() const { return area_.right - area_.left; }
     int Height() const { return area_.bottom - area_.top; }
     bool DrawsStraight() const { return straight_.has_value(); }
@@ -50,9 +54,13 @@ public:
     void Discard() { done_ = true; }
 
 private:
+    // Puts back the state of a canvas drawn on straight or reused.
+    void EndDrawing();
+
     HDC target_;
     RECT area_;
     TBitmap bitmap_;
+    TBitmap* surface_ = &bitmap_; // bitmap_ or the caller's reusable one
     std::optional<TCanvas> straight_;
     bool done_ = false;
 };

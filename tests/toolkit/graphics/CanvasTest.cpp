@@ -403,6 +403,34 @@ TEST(Canvas, MemoryCanvasOverAMemorySurfaceDrawsStraightInsideItsArea)
     EXPECT_EQ(CountColor(target, clBlue), 900);
 }
 
+TEST(Canvas, MemoryCanvasOnAReusedBitmapGrowsItAndClipsToTheArea)
+{
+    TBitmap target, reusable;
+    Fill(target, 30, 30, clWhite);
+    {
+        TMemoryCanvas mem(target.Canvas().Handle(), Bounds(2, 2, 20, 10), reusable);
+        EXPECT_EQ(reusable.Width(), 20);
+        mem.Canvas().Brush().SetColor(clRed);
+        mem.Canvas().FillRect(Bounds(0, 0, 20, 10));
+    }
+    EXPECT_EQ(CountColor(target, clRed), 200);
+    Fill(target, 30, 30, clWhite);
+    {
+        // A smaller area keeps the larger bitmap; drawing past the area reaches neither it nor the target.
+        TMemoryCanvas mem(target.Canvas().Handle(), Bounds(5, 5, 8, 6), reusable);
+        EXPECT_EQ(reusable.Width(), 20);
+        mem.Canvas().Brush().SetColor(clBlue);
+        mem.Canvas().FillRect(Bounds(0, 0, 20, 10));
+        EXPECT_EQ(reusable.Pixel(8, 0), clRed);
+    }
+    EXPECT_EQ(CountColor(target, clBlue), 48);
+    EXPECT_EQ(CountColor(target, clRed), 0);
+    // The reused bitmap's canvas is as it was: unclipped again.
+    reusable.Canvas().Brush().SetColor(clLime);
+    reusable.Canvas().FillRect(Bounds(0, 0, 20, 10));
+    EXPECT_EQ(CountColor(reusable, clLime), 200);
+}
+
 TEST(Font, PropertiesAssignAndChangeNotification)
 {
     TFont a;
