@@ -7,6 +7,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <string>
 #include <vector>
 
 namespace folvane {
@@ -27,38 +28,39 @@ bool Win32FileSystem::FileExists(const std::string& name)
     return (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::string Win32FileSystem::ProgramFolder()
+namespace {
+
+// The program file's full name, however long, in the character type of the call given
+// (GetModuleFileNameA or W); empty when it cannot be had. A full buffer means the name
+// was cut short, so the buffer grows up to the longest path Windows knows.
+template <typename Char, typename Call> std::basic_string<Char> ModuleFileName(Call call)
 {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<Char> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length = call(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0)
             return {};
-        // A full buffer means the name was cut short.
-        if (length < buffer.size()) {
-            std::string path(buffer.data(), length);
-            const auto slash = path.find_last_of("\\/");
-            return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-        }
+        if (length < buffer.size())
+            return std::basic_string<Char>(buffer.data(), length);
         if (buffer.size() >= 32768)
             return {};
         buffer.resize(buffer.size() * 2);
     }
 }
 
+} // namespace
+
+std::string Win32FileSystem::ProgramFolder()
+{
+    const std::string path = ModuleFileName<char>(GetModuleFileNameA);
+    const auto slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 std::u16string Win32FileSystem::ProgramPath()
 {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return {};
-        if (length < buffer.size())
-            return std::u16string(buffer.begin(), buffer.begin() + length);
-        if (buffer.size() >= 32768)
-            return {};
-        buffer.resize(buffer.size() * 2);
-    }
+    const std::wstring path = ModuleFileName<wchar_t>(GetModuleFileNameW);
+    return std::u16string(path.begin(), path.end());
 }
 
 std::string Win32FileSystem::TempFolder()

@@ -8,6 +8,11 @@ journey_start "$1" "$2"
 journey_value "$JOURNEY_KEY" SetupPath "$(journey_folder fsx-regedit with-fsx)"
 journey_value "$JOURNEY_USER_KEY" AppPath "$(journey_folder fsx-regedit with-fsx)"
 close_editor() { driver close RegEdit_RegEdit 0 || true; journey_cleanup; }
+# The editor opens on the key it showed when it was last closed: forgotten
+# before each walk, so that only the walk can bring the editor to the key.
+forget_last_key() {
+  "$FOLVANE_WINE" reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Applets\Regedit' /v LastKey /f >/dev/null 2>&1 || true
+}
 trap close_editor EXIT
 
 SEARCH_REG="480 327" # "Search &Reg": page (371, 193) + (49, 121)
@@ -25,6 +30,7 @@ editor_ends_on() {
   fail "the registry editor ends on \"$status\", not under $1"
 }
 
+forget_last_key
 journey_run
 driver wait "$MAIN_CAPTION" 20000 >/dev/null || fail "no main window"
 click "$MAIN_CAPTION" $SEARCH_REG
@@ -40,6 +46,7 @@ for _ in $(seq 1 50); do
   driver status RegEdit_RegEdit 0 >/dev/null 2>&1 || break
   sleep 0.1
 done
+forget_last_key
 click "$MAIN_CAPTION" 30 380
 read -r mx my _ _ < <(driver wait "$MAIN_CAPTION")
 id=$(xwindow "$MAIN_CAPTION")
