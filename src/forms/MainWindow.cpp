@@ -224,9 +224,13 @@ void RunInteractive(
     TApplication& application = Application();
     application.SetTitle(kApplicationTitle);
     auto* main = application.CreateForm<TfrmMain>(platform, locator, sounds);
+    main->Commands().ApplyCommandLine(commandLine);
+    // The main window shows before the about dialog is made: a user sees it that much sooner,
+    // and nothing can open the dialog before the message loop runs.
+    main->Show();
+    main->Update();
     auto* dialog = application.CreateForm<TfrmDialog>(sounds, main->skinTheme);
     main->SetAboutDialog(dialog);
-    main->Commands().ApplyCommandLine(commandLine);
     application.Run();
 }
 
