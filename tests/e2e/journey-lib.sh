@@ -118,11 +118,16 @@ journey_watch() {
   rm -f "$JOURNEY_WORK/rc" "$JOURNEY_WORK/watched"
   "$FOLVANE_WINE" "$JOURNEY_DRIVER" watch "$(windows_path "$JOURNEY_WORK/rc")" "$@" >"$JOURNEY_WORK/watched" &
   JOURNEY_WATCHER=$!
-  for i in $(seq 1 100); do
+  # A Wine program's start can take many seconds on a loaded machine (seen once
+  # in a clean-clone run beside the other tests).
+  for i in $(seq 1 300); do
     grep -q '^watching' "$JOURNEY_WORK/watched" 2>/dev/null && return 0
     sleep 0.1
   done
-  fail "the window watcher did not start"
+  if kill -0 "$JOURNEY_WATCHER" 2>/dev/null; then
+    fail "the window watcher did not start within 30 s"
+  fi
+  fail "the window watcher ended without starting"
 }
 
 # journey_watched: the captions the watcher saw, one a line, once the program has ended.
