@@ -83,10 +83,7 @@ private:
     HWND previousCapture_ = nullptr;
 };
 
-// A control pressed as a whole (Base: TGraphicControl, TCustomControl or one of their
-// subclasses) with its mouse, cancel and enabled events forwarded to Tracker(), which repaints
-// it on every change. A windowed control also forwards its focus entry and exit, so the focus
-// rectangle follows and a press ends when the focus leaves.
+// What TPressable forwards for every base: mouse, cancel and enabled events.
 template <typename Base> class TPressableCore : public Base {
 public:
     using Base::Base;
@@ -139,12 +136,17 @@ private:
     TPressTracker tracker_ { *this, [this] { this->Invalidate(); } };
 };
 
+// A control pressed as a whole (Base: TGraphicControl, TCustomControl or one of their
+// subclasses) with its mouse, cancel and enabled events forwarded to Tracker(), which repaints
+// it on every change. A windowed control also forwards its focus entry and exit, so the focus
+// rectangle follows and a press ends when the focus leaves.
 template <typename Base, bool Windowed = std::is_base_of_v<TWinControl, Base>>
 class TPressable : public TPressableCore<Base> {
 public:
     using TPressableCore<Base>::TPressableCore;
 };
 
+// Windowed: the focus too.
 template <typename Base> class TPressable<Base, true> : public TPressableCore<Base> {
 public:
     using TPressableCore<Base>::TPressableCore;
