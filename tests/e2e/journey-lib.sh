@@ -26,6 +26,12 @@ journey_start() {
   cp "$1" "$JOURNEY_WORK/Folvane.exe"
   trap journey_cleanup EXIT
   journey_clear_keys
+  # A test that ran just before may still be taking its windows down; a journey
+  # that found one of them would drive the wrong program.
+  local caption
+  for caption in "$MAIN_CAPTION" "FS DIALOG" "Registry Check"; do
+    driver gone "$caption" 15000 || fail "a window \"$caption\" of an earlier test stays open"
+  done
 }
 
 journey_cleanup() {

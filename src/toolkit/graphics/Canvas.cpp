@@ -84,25 +84,30 @@ void TCanvas::DeselectAll()
     originalFont_ = originalBrush_ = originalPen_ = nullptr;
 }
 
+// Selects the object unless it already is: asking costs less than selecting, which under Wine
+// reaches the display driver (for a font, a look-up of the X resources each time).
+void TCanvas::Require(UINT type, HGDIOBJ object, HGDIOBJ& original)
+{
+    if (original && GetCurrentObject(dc_, type) == object)
+        return;
+    HGDIOBJ previous = SelectObject(dc_, object);
+    if (!original)
+        original = previous;
+}
+
 void TCanvas::RequireFont()
 {
-    HGDIOBJ previous = SelectObject(dc_, font_.Handle());
-    if (!originalFont_)
-        originalFont_ = previous;
+    Require(OBJ_FONT, font_.Handle(), originalFont_);
 }
 
 void TCanvas::RequireBrush()
 {
-    HGDIOBJ previous = SelectObject(dc_, brush_.Handle());
-    if (!originalBrush_)
-        originalBrush_ = previous;
+    Require(OBJ_BRUSH, brush_.Handle(), originalBrush_);
 }
 
 void TCanvas::RequirePen()
 {
-    HGDIOBJ previous = SelectObject(dc_, pen_.Handle());
-    if (!originalPen_)
-        originalPen_ = previous;
+    Require(OBJ_PEN, pen_.Handle(), originalPen_);
     SetROP2(dc_, pen_.Rop2());
 }
 

@@ -133,6 +133,7 @@ public:
     RECT ClipRect() const;
 
 private:
+    void Require(UINT type, HGDIOBJ object, HGDIOBJ& original);
     void RequireFont();
     void RequireBrush();
     void RequirePen();

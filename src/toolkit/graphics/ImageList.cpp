@@ -36,15 +36,19 @@ TImageList::~TImageList()
 
 void TImageList::DestroyHandle()
 {
+    strips_.reset();
     if (handle_ && !shareImages_)
         ImageList_Destroy(handle_);
     handle_ = nullptr;
+    ownList_ = false;
 }
 
 HIMAGELIST TImageList::Handle() const
 {
-    if (!handle_)
+    if (!handle_) {
         handle_ = ImageList_Create(width_, height_, ILC_COLOR24 | (masked_ ? ILC_MASK : 0), allocBy_, allocBy_);
+        ownList_ = handle_ != nullptr;
+    }
     return handle_;
 }
 
@@ -276,6 +280,8 @@ void TImageList::DrawWithBackground(TCanvas& canvas, int x, int y, int index, TC
         DrawDisabled(canvas, x, y, index, background);
         return;
     }
+    if (DrawFromStrips(canvas, x, y, index, background))
+        return;
     UINT style = ILD_NORMAL;
     switch (drawingStyle_) {
     case TDrawingStyle::dsFocus:
@@ -295,6 +301,40 @@ void TImageList::DrawWithBackground(TCanvas& canvas, int x, int y, int index, TC
         style |= ILD_MASK;
     ImageList_DrawEx(handle_, index, canvas.Handle(), x, y, 0, 0, ImageListColor(background, CLR_NONE),
         ImageListColor(blendColor_, CLR_DEFAULT), style);
+}
+
+bool TImageList::DrawFromStrips(TCanvas& canvas, int x, int y, int index, TColor background) const
+{
+    // Only the plain masked draw: no blending, no fill, no mask alone, and a list of ours.
+    const bool plain = drawingStyle_ == TDrawingStyle::dsNormal || drawingStyle_ == TDrawingStyle::dsTransparent;
+    if (!plain || imageType_ != TImageType::itImage || background != clNone || !masked_ || !ownList_)
+        return false;
+    if (!strips_) {
+        auto strips = std::make_unique<Strips>();
+        const int count = Count();
+        strips->images.SetPixelFormat(TPixelFormat::pf24bit);
+        strips->images.SetSize(width_ * count, height_);
+        strips->masks.SetPixelFormat(TPixelFormat::pf1bit);
+        strips->masks.SetSize(width_ * count, height_);
+        TBitmap image, mask;
+        for (int i = 0; i < count; ++i) {
+            if (!GetImages(i, image, mask))
+                return false;
+            BitBlt(strips->images.DC(), i * width_, 0, width_, height_, image.DC(), 0, 0, SRCCOPY);
+            BitBlt(strips->masks.DC(), i * width_, 0, width_, height_, mask.DC(), 0, 0, SRCCOPY);
+        }
+        strips_ = std::move(strips);
+    }
+    // The mask's 1 bits become white (the target stays), its 0 bits black; then the image,
+    // black where transparent, is laid over.
+    HDC dc = canvas.Handle();
+    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
+    const COLORREF back = ::SetBkColor(dc, RGB(255, 255, 255));
+    BitBlt(dc, x, y, width_, height_, strips_->masks.DC(), index * width_, 0, SRCAND);
+    BitBlt(dc, x, y, width_, height_, strips_->images.DC(), index * width_, 0, SRCPAINT);
+    SetTextColor(dc, text);
+    ::SetBkColor(dc, back);
+    return true;
 }
 
 void TImageList::DrawDisabled(TCanvas& canvas, int x, int y, int index, TColor background) const
@@ -335,6 +375,7 @@ void TImageList::UnRegisterChanges(const void* key)
 
 void TImageList::Change()
 {
+    strips_.reset();
     if (IsDestroying())
         return;
     if (OnChange)

@@ -20,6 +20,7 @@
 #include <commctrl.h>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 namespace folvane {
@@ -98,6 +99,19 @@ private:
     void DestroyHandle();
     bool PrepareImages(const TBitmap& image, const TBitmap* mask, TBitmap& outImage, TBitmap& outMask) const;
     void DrawDisabled(TCanvas& canvas, int x, int y, int index, TColor background) const;
+    // Draws through the kept strips; false when this draw needs comctl32.
+    bool DrawFromStrips(TCanvas& canvas, int x, int y, int index, TColor background) const;
+
+    // Every image, and every mask, side by side in one picture with a DC of its own, made at
+    // the first plain draw and dropped at any change: comctl32 makes and deletes a DC and a
+    // bitmap at every draw, which costs more than the two blits from here.
+    struct Strips {
+        TBitmap images;
+        TBitmap masks;
+    };
+    mutable std::unique_ptr<Strips> strips_;
+    // The list is one this component made (an adopted one may blend an alpha channel).
+    mutable bool ownList_ = false;
 
     int width_ = 16;
     int height_ = 16;

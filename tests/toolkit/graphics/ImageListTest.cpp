@@ -154,12 +154,16 @@ TEST(ImageList, ReplaceDeleteClearAndSizeChangesNotifyObservers)
     EXPECT_EQ(seenA, 1);
     EXPECT_EQ(seenB, 1);
 
+    // Drawn once before the change: what a draw keeps must not outlive it.
+    TBitmap target;
+    Fill(target, 4, 3, clBlack);
+    list.Draw(target.Canvas(), 0, 0, 0);
+    EXPECT_EQ(target.Pixel(2, 1), clRed);
     TBitmap one, oneMask;
     const TColor white[] = { clWhite };
     MakeStrip(one, oneMask, 1, white);
     EXPECT_TRUE(list.Replace(0, one, &oneMask));
     EXPECT_FALSE(list.Replace(7, one, &oneMask));
-    TBitmap target;
     Fill(target, 4, 3, clBlack);
     list.Draw(target.Canvas(), 0, 0, 0);
     EXPECT_EQ(target.Pixel(2, 1), clWhite);
