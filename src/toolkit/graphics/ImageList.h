@@ -59,6 +59,8 @@ public:
     void SetShareImages(bool share) { shareImages_ = share; }
 
     int Count() const;
+    // For reading and drawing: a change made through the handle itself reaches neither the
+    // observers nor the strips the plain draw keeps; change the list through this class.
     HIMAGELIST Handle() const;
     // Adopts another image list; its image size becomes Width and Height.
     // The current list is destroyed unless ShareImages is on.
