@@ -9,6 +9,7 @@
 #include "toolkit/graphics/Edges.h"
 #include "toolkit/graphics/GdiObjects.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/graphics/MaskedBlit.h"
 #include "toolkit/graphics/MemoryCanvas.h"
 
 #include <algorithm>
@@ -60,14 +61,7 @@ void DrawMasked(TCanvas& canvas, const RECT& at, const MaskedPicture& picture)
     const TBitmap& image = Scaled(picture.image, size, imageScratch);
     const TBitmap& mask = Scaled(picture.mask, size, maskScratch);
     canvas.Refresh();
-    HDC dc = canvas.Handle();
-    const COLORREF oldBk = GetBkColor(dc);
-    const COLORREF oldText = GetTextColor(dc);
-    MonoColours(dc);
-    BitBlt(dc, at.left, at.top, size.cx, size.cy, mask.DC(), 0, 0, SRCAND);
-    BitBlt(dc, at.left, at.top, size.cx, size.cy, image.DC(), 0, 0, SRCPAINT);
-    SetBkColor(dc, oldBk);
-    SetTextColor(dc, oldText);
+    BlitThroughMask(canvas.Handle(), at.left, at.top, size.cx, size.cy, mask.DC(), image.DC());
 }
 
 // Paints the opaque shape of `mask` in one colour.

@@ -4,6 +4,7 @@
 #include "skin/NinePart.h"
 #include "toolkit/graphics/Bitmap.h"
 #include "toolkit/graphics/ImageList.h"
+#include "toolkit/graphics/MaskedBlit.h"
 
 namespace folvane {
 namespace {
@@ -113,13 +114,7 @@ void TNinePartPainter::Draw(TCanvas& canvas) const
     HDC dc = canvas.Handle();
     if (!dc || !maskDC_ || !overBlack_)
         return;
-    // Monochrome 1 becomes the background colour, 0 the text colour: white keeps what is there.
-    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
-    const COLORREF back = SetBkColor(dc, RGB(255, 255, 255));
-    BitBlt(dc, 0, 0, width_, height_, maskDC_.Get(), 0, 0, SRCAND);
-    BitBlt(dc, 0, 0, width_, height_, overBlack_->DC(), 0, 0, SRCPAINT);
-    SetTextColor(dc, text);
-    SetBkColor(dc, back);
+    BlitThroughMask(dc, 0, 0, width_, height_, maskDC_.Get(), overBlack_->DC());
 }
 
 void DrawNinePart(TCanvas& canvas, const TBitmap& image, int width, int height, bool transparent)

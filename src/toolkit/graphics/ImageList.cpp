@@ -1,6 +1,8 @@
 // TImageList over comctl32: creation, adding with masks, drawing, observers.
 #include "toolkit/graphics/ImageList.h"
 
+#include "toolkit/graphics/MaskedBlit.h"
+
 #include <algorithm>
 
 namespace folvane {
@@ -325,15 +327,7 @@ bool TImageList::DrawFromStrips(TCanvas& canvas, int x, int y, int index, TColor
         }
         strips_ = std::move(strips);
     }
-    // The mask's 1 bits become white (the target stays), its 0 bits black; then the image,
-    // black where transparent, is laid over.
-    HDC dc = canvas.Handle();
-    const COLORREF text = SetTextColor(dc, RGB(0, 0, 0));
-    const COLORREF back = ::SetBkColor(dc, RGB(255, 255, 255));
-    BitBlt(dc, x, y, width_, height_, strips_->masks.DC(), index * width_, 0, SRCAND);
-    BitBlt(dc, x, y, width_, height_, strips_->images.DC(), index * width_, 0, SRCPAINT);
-    SetTextColor(dc, text);
-    ::SetBkColor(dc, back);
+    BlitThroughMask(canvas.Handle(), x, y, width_, height_, strips_->masks.DC(), strips_->images.DC(), index * width_);
     return true;
 }
 
